@@ -1,0 +1,2 @@
+// The render library's sources are added here.
+namespace nmk {}

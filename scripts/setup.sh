@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, when they are missing.
+set -euo pipefail
+pakete=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+        fonts-dejavu-core xvfb xauth)
+nedostaje=()
+for p in "${pakete[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        nedostaje+=("$p")
+    fi
+done
+if [ ${#nedostaje[@]} -gt 0 ]; then
+    echo "Installing: ${nedostaje[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    apt-get install -y --no-install-recommends "${nedostaje[@]}"
+fi
