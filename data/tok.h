@@ -1,0 +1,80 @@
+#pragma once
+// The tagged value stream of the exchange file and the project file: each value is one tag
+// byte followed by its payload; multi-byte numbers are little-endian.
+//
+//   0x02 int8   0x03 int16   0x04 int32   0x13 int64   0x05 real, 80-bit extended
+//   0x06 string, 1-byte length, Windows-1250      0x0C string, 4-byte length, Windows-1250
+//   0x12 string, 4-byte count of UTF-16LE units   0x14 string, 4-byte length, UTF-8
+//   0x08 false  0x09 true
+
+#include "data/fajl.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace nmk {
+
+namespace tag {
+inline constexpr std::uint8_t Int8 = 0x02;
+inline constexpr std::uint8_t Int16 = 0x03;
+inline constexpr std::uint8_t Int32 = 0x04;
+inline constexpr std::uint8_t Real80 = 0x05;
+inline constexpr std::uint8_t KratkiTekst = 0x06;
+inline constexpr std::uint8_t Netacno = 0x08;
+inline constexpr std::uint8_t Tacno = 0x09;
+inline constexpr std::uint8_t DugiTekst = 0x0C;
+inline constexpr std::uint8_t Utf16Tekst = 0x12;
+inline constexpr std::uint8_t Int64 = 0x13;
+inline constexpr std::uint8_t Utf8Tekst = 0x14;
+} // namespace tag
+
+// A read error: a tag not allowed for the value expected, a short file, an impossible length.
+class GreskaCitanja : public GreskaFajla {
+public:
+    explicit GreskaCitanja(const std::string& poruka) : GreskaFajla(poruka) {}
+};
+
+// The 80-bit extended value of a double (exact), and back with round-to-nearest-even.
+std::array<std::uint8_t, 10> DoubleU80(double x);
+double Iz80(const std::uint8_t* bajtovi10);
+
+class PisacToka {
+public:
+    // The smallest integer form: 0x02, 0x03 or 0x04 (0x13 beyond 32 bits).
+    void Cijeli(std::int64_t v);
+    void Realni(double x);
+    void Logicki(bool b);
+    // Pure ASCII as 0x06 (shorter than 256 bytes) or 0x0C; anything else as 0x14 UTF-8.
+    void Tekst(std::string_view utf8);
+    const std::string& Bajtovi() const { return bajtovi_; }
+
+private:
+    std::string bajtovi_;
+};
+
+class CitacToka {
+public:
+    explicit CitacToka(std::string_view bajtovi) : bajtovi_(bajtovi) {}
+    // Accepts 0x02, 0x03, 0x04 (sign-extended); anything else is a read error.
+    std::int64_t Cijeli();
+    // Accepts 0x05, and integers (0x02, 0x03, 0x04, 0x13) converted to a double.
+    double Realni();
+    // True only for 0x09; any other byte is false and nothing more is consumed.
+    bool Logicki();
+    // Accepts 0x06, 0x0C (Windows-1250), 0x12 (UTF-16LE), 0x14 (UTF-8); returns UTF-8.
+    std::string Tekst();
+    // Bytes not read yet.
+    std::size_t Preostalo() const { return bajtovi_.size() - pozicija_; }
+    std::size_t Pozicija() const { return pozicija_; }
+    bool Kraj() const { return pozicija_ >= bajtovi_.size(); }
+    // The tag of the next value without consuming it; a read error at the end.
+    std::uint8_t SljedeciTag() const;
+
+private:
+    std::string_view bajtovi_;
+    std::size_t pozicija_ = 0;
+};
+
+} // namespace nmk
