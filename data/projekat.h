@@ -14,14 +14,14 @@
 namespace nmk {
 
 struct TSistem {
-    std::int32_t IzabraniPresjek = 0; // the stored section the drawing and dialogs act on
-    bool Izmijenjen = false;          // changed since last saved or created
-    bool AutomatskiProracun = true;   // option "Automatski proracun"
-    bool MinMaxArmatura = true;       // option "Proracun min/max armature"
-    bool PrikaziPoruke = true;        // option "Prikazi Poruke"; the batch modes clear it
-    std::string ImeFajla;             // project file last opened (UTF-8 path)
+    std::int32_t IzabraniPresjek = 0;  // the stored section the drawing and dialogs act on
+    bool Izmijenjen = false;           // changed since last saved or created
+    bool AutomatskiProracun = true;    // option "Automatski proracun"
+    bool MinMaxArmatura = true;        // option "Proracun min/max armature"
+    bool PrikaziPoruke = true;         // option "Prikazi Poruke"; the batch modes clear it
+    std::string ImeFajla;              // project file last opened (UTF-8 path)
     bool PrivremeniMaterijali = false; // the temporary catalogue copies are in use
-    float Alfa = 0.85f;               // factor of the EC 2 design strength of concrete
+    float Alfa = 0.85f;                // factor of the EC 2 design strength of concrete
 };
 
 // The whole project. In the interactive program the section list always ends with the

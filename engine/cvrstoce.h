@@ -8,7 +8,7 @@ namespace nmk {
 
 // How PBAB 87 takes the concrete's design strength.
 enum class PbabFb {
-    PoIndeksu,    // the record's fb for the PBAB 87 classes (index 0-9), else 0.7 fck
+    PoIndeksu,     // the record's fb for the PBAB 87 classes (index 0-9), else 0.7 fck
     UvijekIzZapisa // always the record's fb (the serviceability batch modes)
 };
 

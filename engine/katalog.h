@@ -10,9 +10,9 @@ namespace nmk {
 // Concrete grade (a 40-byte record on file). Name in UTF-8, at most 6 characters.
 struct TBeton {
     std::string naziv;
-    double fck = 0;       // characteristic compressive strength, N/mm2
-    double fb = 0;        // tabulated design strength of PBAB 87, N/mm2
-    double trd = 0;       // shear reference stress, N/mm2
+    double fck = 0;         // characteristic compressive strength, N/mm2
+    double fb = 0;          // tabulated design strength of PBAB 87, N/mm2
+    double trd = 0;         // shear reference stress, N/mm2
     double rezervisano = 0; // not used by any calculation; carried through files
     bool operator==(const TBeton&) const = default;
 };
@@ -27,9 +27,9 @@ struct TCelik {
 };
 
 // Fixed index regions of the shipped catalogues.
-inline constexpr int PrviEC2Beton = 10;       // concretes 0-9 are PBAB 87, 10-18 EC 2
+inline constexpr int PrviEC2Beton = 10;        // concretes 0-9 are PBAB 87, 10-18 EC 2
 inline constexpr int PrviKorisnickiBeton = 19; // user-defined concretes from here on
-inline constexpr int EC2Celik = 3;            // steels 0-2 are PBAB 87, 3 is EC 2
+inline constexpr int EC2Celik = 3;             // steels 0-2 are PBAB 87, 3 is EC 2
 inline constexpr int PrviKorisnickiCelik = 4;  // user-defined steels from here on
 
 // The two catalogues in memory; their sizes are BrojBetona and BrojCelika.

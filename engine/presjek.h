@@ -47,21 +47,21 @@ using TUsvojenaArmatura = std::vector<GrupaSipki>;
 // The working object of one calculation: the geometry turned so that the compressed face is
 // at the top and the tensioned reinforcement at the bottom.
 struct TDim {
-    double b = 0;    // width of the top part (the compressed flange)
-    double b0 = 0;   // width below it
-    double h0 = 0;   // depth of the top part of width b
-    double h = 0;    // total depth
-    double d1 = 0;   // cover of the compression-side reinforcement, from the top
-    double d2 = 0;   // cover of the tension-side reinforcement, from the bottom
-    double M = 0;    // design moment, kNm, made non-negative by the turn
-    double Mexp = 0; // service moment, kNm, made non-negative by the turn
-    double AsC = 0;  // compression-side area, cm2
-    double AsT = 0;  // tension-side area, cm2
-    double epsa = 0; // strain of the tension-side reinforcement, per mille
-    double epsb = 0; // strain of the top face, per mille
-    double XII = 0;  // depth of the compressed zone in stage II, cm
-    double Zeta = 0; // distribution coefficient between stage I and stage II
-    double n = 0;    // modular ratio Es / Eb
+    double b = 0;           // width of the top part (the compressed flange)
+    double b0 = 0;          // width below it
+    double h0 = 0;          // depth of the top part of width b
+    double h = 0;           // total depth
+    double d1 = 0;          // cover of the compression-side reinforcement, from the top
+    double d2 = 0;          // cover of the tension-side reinforcement, from the bottom
+    double M = 0;           // design moment, kNm, made non-negative by the turn
+    double Mexp = 0;        // service moment, kNm, made non-negative by the turn
+    double AsC = 0;         // compression-side area, cm2
+    double AsT = 0;         // tension-side area, cm2
+    double epsa = 0;        // strain of the tension-side reinforcement, per mille
+    double epsb = 0;        // strain of the top face, per mille
+    double XII = 0;         // depth of the compressed zone in stage II, cm
+    double Zeta = 0;        // distribution coefficient between stage I and stage II
+    double n = 0;           // modular ratio Es / Eb
     TUsvojenaArmatura ArmC; // bars on the compression side
     TUsvojenaArmatura ArmT; // bars on the tension side
 };
@@ -89,38 +89,38 @@ private:
 
 // One reinforced-concrete cross-section with its inputs, options and results.
 struct TPresjek {
-    DimSlot Dim;        // working object of the running calculation; empty outside it
-    double b = 40;      // width; for a T section the effective flange width, cm
-    double b0 = 40;     // web width; equal to b for a rectangle, cm
-    double h = 60;      // total depth, cm
-    double h0 = 60;     // flange thickness; equal to h for a rectangle, cm
-    double d1 = 5;      // top face to the centroid of Aa1, cm
-    double d2 = 5;      // bottom face to the centroid of Aa2, cm
-    double Mu = 0;      // design moment, kNm (result of modes 1 and 2)
-    double Nu = 0;      // design normal force, kN, tension positive (result of mode 2)
-    double Qu = 0;      // design shear force, kN
-    double Mexp = 0;    // service moment, kNm
-    double Nexp = 0;    // service normal force, kN
-    double Vilica = 10; // stirrup diameter, mm
-    double vb = 0;      // basic deflection, cm
-    double vbd = 0;     // basic deflection under permanent load, cm
-    double vI = 0;      // lower calculated deflection, cm
-    double vII = 0;     // upper calculated deflection, cm
-    double v = 0;       // probable deflection, cm
-    double am = 0;      // mean crack spacing, mm
-    double Wm = 0;      // mean crack width, mm
-    double Wk = 0;      // characteristic crack width, mm
-    double alfa = 90;   // angle of the stirrups to the beam axis, degrees
-    double beta = 45;   // angle of the compressed struts, degrees
-    double fB = 0;      // design compressive strength of the concrete, N/mm2
-    double sigv = 0;    // design yield stress of the reinforcement, N/mm2
-    double epsv = 0;    // yield strain, per mille
-    double epsa = 0;    // tension steel strain (fifth domain: bottom face strain), per mille
-    double epsb = 0;    // concrete strain at the compressed face, per mille
-    double Aa1 = 0;     // top reinforcement, cm2
-    double Aa2 = 0;     // bottom reinforcement, cm2
-    double Avil = 0;    // stirrups, cm2/m
-    double gamaC = 1.5; // partial factor of concrete (EC 2)
+    DimSlot Dim;         // working object of the running calculation; empty outside it
+    double b = 40;       // width; for a T section the effective flange width, cm
+    double b0 = 40;      // web width; equal to b for a rectangle, cm
+    double h = 60;       // total depth, cm
+    double h0 = 60;      // flange thickness; equal to h for a rectangle, cm
+    double d1 = 5;       // top face to the centroid of Aa1, cm
+    double d2 = 5;       // bottom face to the centroid of Aa2, cm
+    double Mu = 0;       // design moment, kNm (result of modes 1 and 2)
+    double Nu = 0;       // design normal force, kN, tension positive (result of mode 2)
+    double Qu = 0;       // design shear force, kN
+    double Mexp = 0;     // service moment, kNm
+    double Nexp = 0;     // service normal force, kN
+    double Vilica = 10;  // stirrup diameter, mm
+    double vb = 0;       // basic deflection, cm
+    double vbd = 0;      // basic deflection under permanent load, cm
+    double vI = 0;       // lower calculated deflection, cm
+    double vII = 0;      // upper calculated deflection, cm
+    double v = 0;        // probable deflection, cm
+    double am = 0;       // mean crack spacing, mm
+    double Wm = 0;       // mean crack width, mm
+    double Wk = 0;       // characteristic crack width, mm
+    double alfa = 90;    // angle of the stirrups to the beam axis, degrees
+    double beta = 45;    // angle of the compressed struts, degrees
+    double fB = 0;       // design compressive strength of the concrete, N/mm2
+    double sigv = 0;     // design yield stress of the reinforcement, N/mm2
+    double epsv = 0;     // yield strain, per mille
+    double epsa = 0;     // tension steel strain (fifth domain: bottom face strain), per mille
+    double epsb = 0;     // concrete strain at the compressed face, per mille
+    double Aa1 = 0;      // top reinforcement, cm2
+    double Aa2 = 0;      // bottom reinforcement, cm2
+    double Avil = 0;     // stirrups, cm2/m
+    double gamaC = 1.5;  // partial factor of concrete (EC 2)
     double gamaS = 1.15; // partial factor of steel (EC 2)
     TPropis Propis = TPropis::PBAB87;
     TOblik Oblik = TOblik::Pravougaoni;
@@ -140,6 +140,8 @@ struct TPresjek {
 void ResetujRezultate(TPresjek& p);
 
 // A value counts as zero when its magnitude is at most 1e-12.
-inline bool JeNula(double x) { return x <= 1e-12 && x >= -1e-12; }
+inline bool JeNula(double x) {
+    return x <= 1e-12 && x >= -1e-12;
+}
 
 } // namespace nmk

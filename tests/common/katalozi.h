@@ -8,7 +8,9 @@
 
 namespace nmk::test {
 
-inline std::filesystem::path ProgramskiFolder() { return std::filesystem::path(NMK_BIN_DIR); }
+inline std::filesystem::path ProgramskiFolder() {
+    return std::filesystem::path(NMK_BIN_DIR);
+}
 
 inline Katalozi UgradjeniKatalozi() {
     Katalozi k;

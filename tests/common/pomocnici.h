@@ -44,7 +44,8 @@ MATCHER_P2(IsNear, expected, tolerance,
 }
 
 // Relative tolerance for closed forms: 1e-6 (1 + |a| + |b|).
-inline double Relativno(double a, double b) { return 1e-6 * (1 + std::fabs(a) + std::fabs(b)); }
-
+inline double Relativno(double a, double b) {
+    return 1e-6 * (1 + std::fabs(a) + std::fabs(b));
+}
 
 } // namespace nmk::test

@@ -1,0 +1,113 @@
+#include "ui/brojevi.h"
+
+#include "engine/format.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+
+namespace nmk::ui {
+
+QChar DecimalniSeparator() {
+    const QString s = QLocale().decimalPoint();
+    return s.isEmpty() ? QChar('.') : s.at(0);
+}
+
+QString Broj(double x, int preciznost, int decimale) {
+    const char sep = DecimalniSeparator().toLatin1();
+    return QString::fromStdString(FormatirajBroj(x, preciznost, decimale, sep ? sep : '.'));
+}
+
+std::optional<double> ProcitajBroj(const QString& tekst) {
+    QLocale lokal;
+    lokal.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double x = lokal.toDouble(tekst.trimmed(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return x;
+}
+
+double ProcitajIliNula(const QString& tekst) {
+    return ProcitajBroj(tekst).value_or(0.0);
+}
+
+namespace {
+
+class FilterUnosa : public QObject {
+public:
+    FilterUnosa(QLineEdit* polje, PravilaUnosa pravila)
+        : QObject(polje), polje_(polje), pravila_(std::move(pravila)) {}
+
+protected:
+    bool eventFilter(QObject* objekat, QEvent* dogadjaj) override {
+        if (objekat != polje_ || dogadjaj->type() != QEvent::KeyPress)
+            return false;
+        return Filtriraj(static_cast<QKeyEvent*>(dogadjaj));
+    }
+
+private:
+    // Answers true when the key is consumed here (dropped or typed by the filter itself).
+    bool Filtriraj(QKeyEvent* e) {
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            if (!pravila_.naEnter)
+                return false;
+            pravila_.naEnter();
+            return true;
+        }
+        const QString tekst = e->text();
+        if (tekst.isEmpty() || e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false; // navigation keys, Delete, shortcuts
+        QChar c = tekst.at(0);
+        if (c == QChar(0x08) || e->key() == Qt::Key_Backspace)
+            return false;
+        const QChar sep = DecimalniSeparator();
+        if (c == ',' || c == '.')
+            c = sep;
+        if (pravila_.prazniOznaceno && polje_->hasSelectedText())
+            polje_->clear();
+        if (c.isDigit() && c.unicode() < 128)
+            return Upisi(c, tekst.at(0));
+        if (c == sep) {
+            if (!pravila_.separatorPropusti)
+                return true;
+            if (pravila_.separatorJednom && polje_->text().contains(sep))
+                return true;
+            return Upisi(c, tekst.at(0));
+        }
+        if (c == '-' && pravila_.minus) {
+            if (pravila_.minusSamoNaPocetku &&
+                (polje_->cursorPosition() != 0 || polje_->text().contains('-')))
+                return true;
+            return false;
+        }
+        return true;
+    }
+
+    // The character passes; when it was replaced (a "," or "." became the separator) the
+    // filter types the replacement itself.
+    bool Upisi(QChar c, QChar izvorni) {
+        if (c == izvorni)
+            return false;
+        polje_->insert(QString(c));
+        return true;
+    }
+
+    QLineEdit* polje_;
+    PravilaUnosa pravila_;
+};
+
+} // namespace
+
+void PostaviFilter(QLineEdit* polje, PravilaUnosa pravila) {
+    polje->installEventFilter(new FilterUnosa(polje, std::move(pravila)));
+}
+
+void PostaviFilter(QComboBox* polje, PravilaUnosa pravila) {
+    if (polje->lineEdit())
+        PostaviFilter(polje->lineEdit(), std::move(pravila));
+}
+
+} // namespace nmk::ui
