@@ -24,6 +24,9 @@ struct TDodatniPodaci {
     double D = 0;                        // axial spacing of the tensioned bars, mm
     std::int32_t nSipki = 0;             // greatest number of bars in one layer
     std::int32_t mSlojeva = 0;           // number of layers
+    // The whole section is compressed under the service forces (no neutral axis inside it):
+    // stage I holds, there are no cracks, and the stage II values are those of stage I.
+    bool CijeliPritisnut = false;
 };
 
 } // namespace nmk
