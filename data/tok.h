@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace nmk {
 
@@ -50,6 +51,19 @@ public:
     void Tekst(std::string_view utf8);
     const std::string& Bajtovi() const { return bajtovi_; }
 
+    // Exact forms, for tools that rebuild a file value by value.
+    // An integer in the given tag's form (0x02, 0x03, 0x04 or 0x13); throws std::out_of_range
+    // when the value does not fit that form and std::invalid_argument for another tag.
+    void CijeliUObliku(std::uint8_t oznaka, std::int64_t v);
+    // A real given by its ten 80-bit bytes, unchanged.
+    void Realni80(const std::array<std::uint8_t, 10>& bajtovi10);
+    // A string with the given tag (0x06, 0x0C, 0x12, 0x14) and its payload bytes unchanged;
+    // 0x12 takes the UTF-16LE bytes (an even number). Throws std::invalid_argument when the
+    // bytes cannot be written under that tag.
+    void SirovTekst(std::uint8_t oznaka, std::string_view payload);
+    // Bytes appended as they are (a tail that is not a whole value).
+    void Sirovo(std::string_view bajtovi) { bajtovi_.append(bajtovi); }
+
 private:
     std::string bajtovi_;
 };
@@ -71,6 +85,14 @@ public:
     bool Kraj() const { return pozicija_ >= bajtovi_.size(); }
     // The tag of the next value without consuming it; a read error at the end.
     std::uint8_t SljedeciTag() const;
+
+    // Exact forms, for tools that print a file value by value.
+    // Any integer tag, 0x13 included.
+    std::int64_t Cijeli64();
+    // The ten bytes of a 0x05 real, unconverted.
+    std::array<std::uint8_t, 10> Realni80();
+    // A string's tag and its payload bytes, undecoded (0x12: the UTF-16LE bytes).
+    std::pair<std::uint8_t, std::string> SirovTekst();
 
 private:
     std::string_view bajtovi_;
