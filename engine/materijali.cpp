@@ -1,0 +1,252 @@
+#include "engine/materijali.h"
+
+#include "engine/greska.h"
+
+#include <cmath>
+#include <cstddef>
+
+namespace nmk {
+
+namespace {
+
+void Prikazi(Poruke* poruke, const char* tekst) {
+    if (poruke)
+        poruke->Obicna(tekst);
+}
+
+// Effective depth d = h - d2 of the working object.
+double StatickaVisina(const TDim& d) {
+    return d.h - d.d2;
+}
+
+// Antiderivative of the relative concrete stress over the strain: integral of
+// e (4 - e) / 4 up to 2 per mille, then of the constant 1.
+double IntegralNapona(double e) {
+    if (e <= 0)
+        return 0;
+    if (e <= 2)
+        return e * e / 2 - e * e * e / 12;
+    return e - 2.0 / 3.0;
+}
+
+// Mean relative concrete stress over a depth along which the strain runs linearly from e1 to
+// e2: the integral over the strain divided by the strain range.
+double SrednjiNapon(double e1, double e2) {
+    if (std::fabs(e2 - e1) < 1e-9)
+        return NaponBetonaRelativno((e1 + e2) / 2);
+    return (IntegralNapona(e2) - IntegralNapona(e1)) / (e2 - e1);
+}
+
+// What the compressed zone below the flange looks like for the strains ea, eb: the compressed
+// depth x and the strain e0 at the underside of the flange.
+struct ZonaIspodPloce {
+    double x = 0;
+    double e0 = 0;
+};
+
+ZonaIspodPloce Zona(const TDim& d, double ea, double eb) {
+    const double dd = StatickaVisina(d);
+    return {eb / (ea + eb) * dd, (dd - d.h0) * (eb + ea) / dd - ea};
+}
+
+} // namespace
+
+// ---- Concrete -------------------------------------------------------------------------------
+
+float alfaF(double eb, Poruke* poruke) {
+    if (eb <= 0)
+        return 0;
+    if (eb <= 2)
+        return static_cast<float>(eb * (6 - eb) / 12);
+    if (eb <= 3.5)
+        return static_cast<float>((3 * eb - 2) / (3 * eb));
+    Prikazi(poruke, PorukaAlfaF);
+    return 0;
+}
+
+float kp(double eb, Poruke* poruke) {
+    if (eb <= 0)
+        return 0;
+    if (eb <= 2)
+        return static_cast<float>((8 - eb) / (24 - 4 * eb));
+    if (eb <= 3.5)
+        return static_cast<float>((3 * eb * eb - 4 * eb + 2) / (6 * eb * eb - 4 * eb));
+    Prikazi(poruke, PorukaKp);
+    return 0;
+}
+
+double NaponBetonaRelativno(double e) {
+    if (e <= 0)
+        return 0;
+    if (e <= 2)
+        return e * (4 - e) / 4;
+    return 1;
+}
+
+float alfaT(const TDim& d, double ea, double eb, Poruke* poruke) {
+    if (eb <= 0)
+        return 0;
+    const ZonaIspodPloce z = Zona(d, ea, eb);
+    const double a0 = z.e0 > 0 ? alfaF(z.e0, poruke) : 0.0;
+    const double rebro = 1 - d.b0 / d.b;
+    return static_cast<float>(alfaF(eb, poruke) - rebro * a0 * (1 - d.h0 / z.x));
+}
+
+float omegaB(const TDim& d, double ea, double eb, Poruke* poruke) {
+    if (eb <= 0)
+        return 0;
+    return static_cast<float>(alfaT(d, ea, eb, poruke) * eb / (ea + eb));
+}
+
+float mT(const TDim& d, double ea, double eb, Poruke* poruke) {
+    if (eb <= 0)
+        return 0;
+    const ZonaIspodPloce z = Zona(d, ea, eb);
+    const double pravougaonik = static_cast<double>(alfaF(eb, poruke)) * kp(eb, poruke);
+    if (z.e0 <= 0)
+        return static_cast<float>(pravougaonik);
+    // The part beside the web below the flange, which the full width b would wrongly count:
+    // its force per b x fB and the depth of its resultant per x.
+    const double rebro = 1 - d.b0 / d.b;
+    const double ostatak = 1 - d.h0 / z.x;
+    const double sila = rebro * alfaF(z.e0, poruke) * ostatak;
+    const double dubina = d.h0 / z.x + ostatak * kp(z.e0, poruke);
+    return static_cast<float>(pravougaonik - sila * dubina);
+}
+
+float zeta(const TDim& d, double ea, double eb, Poruke* poruke) {
+    const double a = alfaT(d, ea, eb, poruke);
+    // Without a compressed zone there is no concrete force, so its lever arm is immaterial;
+    // 1 keeps mu = omegaB zeta at 0 without a division by zero.
+    if (a == 0)
+        return 1;
+    return static_cast<float>(1 - mT(d, ea, eb, poruke) * (eb / (ea + eb)) / a);
+}
+
+float mu(const TDim& d, double ea, double eb, Poruke* poruke) {
+    return static_cast<float>(static_cast<double>(omegaB(d, ea, eb, poruke)) *
+                              zeta(d, ea, eb, poruke));
+}
+
+// ---- Gross section --------------------------------------------------------------------------
+
+double yc(const TDim& d) {
+    const double ispod = d.h - d.h0;
+    return (ispod * ispod * d.b0 / 2 + d.h0 * d.b * (d.h - d.h0 / 2)) / (d.h0 * d.b + ispod * d.b0);
+}
+
+double PovrsinaBruto(const TDim& d) {
+    return d.b * d.h0 + (d.h - d.h0) * d.b0;
+}
+
+double MomentInercijeBruto(const TDim& d) {
+    const double preko = d.b - d.b0; // the flange beyond the web
+    const double yt = (d.h0 * d.h0 * preko + d.b0 * d.h * d.h) / (2 * (d.h0 * preko + d.b0 * d.h));
+    const double ploca = ((yt - d.h0 / 2) * (yt - d.h0 / 2) + d.h0 * d.h0 / 12) * d.h0 * preko;
+    const double rebro = ((d.h / 2 - yt) * (d.h / 2 - yt) + d.h * d.h / 12) * d.b0 * d.h;
+    return ploca + rebro;
+}
+
+// ---- Steel ----------------------------------------------------------------------------------
+
+ZakonCelika ZakonCelikaPresjeka(const TPresjek& p, const Katalozi& k) {
+    return {k.celik.at(static_cast<std::size_t>(p.Celik)).E, p.sigv};
+}
+
+float NaponCelika(const ZakonCelika& c, double eps) {
+    const double s = c.Es * eps / 1000;
+    if (s > c.sigv)
+        return static_cast<float>(c.sigv);
+    if (s < -c.sigv)
+        return static_cast<float>(-c.sigv);
+    return static_cast<float>(s);
+}
+
+double DilatacijaSloja(const TDim& d, Sloj sloj, double eb, double ea) {
+    if (sloj == Sloj::Zategnuti)
+        return ea;
+    return eb - (eb + ea) * d.d1 / StatickaVisina(d);
+}
+
+float sigmaA(const TDim& d, const ZakonCelika& c, Sloj sloj, double eb, double ea) {
+    return NaponCelika(c, DilatacijaSloja(d, sloj, eb, ea));
+}
+
+double DilatacijaSloja5(const TDim& d, Sloj sloj, double eBot, double eTop) {
+    if (sloj == Sloj::Zategnuti)
+        return eBot + (eTop - eBot) * d.d2 / d.h;
+    return eTop - (eTop - eBot) * d.d1 / d.h;
+}
+
+float sigmaA5(const TDim& d, const ZakonCelika& c, Sloj sloj, double eBot, double eTop) {
+    return NaponCelika(c, DilatacijaSloja5(d, sloj, eBot, eTop));
+}
+
+// ---- Fifth domain ---------------------------------------------------------------------------
+
+double DonjaDilatacija5(double eTop) {
+    return (14 - 4 * eTop) / 3;
+}
+
+float alfa5r(double e) {
+    return static_cast<float>((64 * e + 125 - 16 * e * e) / 189);
+}
+
+float alfa5(const TDim& d, double eBot, double eTop) {
+    const float pravougaonik = alfa5r(eTop);
+    if (d.b0 == d.b || d.h0 >= d.h)
+        return pravougaonik;
+    // The strips beside the web carry the stress of the strains between the flange's
+    // underside and the bottom face; the rectangle counted them at full width b.
+    const double ePloce = eTop + (eBot - eTop) * d.h0 / d.h;
+    const double trake = (1 - d.b0 / d.b) * (1 - d.h0 / d.h) * SrednjiNapon(ePloce, eBot);
+    return static_cast<float>(pravougaonik - trake);
+}
+
+float par(double e, double fB) {
+    if (e > 2)
+        return 0;
+    const double manjak = 1 - e / 2;
+    return static_cast<float>(manjak * manjak * fB);
+}
+
+float e5(const TDim& d, double eBot, double eTop, double fB) {
+    const double h = d.h;
+    // The parabola deficit below the pivot over the web width; its centroid is h/7 above the
+    // bottom face.
+    const double F1 = par(eBot, fB) * (1.0 / 3.0) * 4 / 7 * h * d.b0;
+    if (std::fabs(F1) <= 1e-4)
+        return 0;
+    // The deficit of the parts beside the web between the pivot and the flange's underside.
+    const double e0 = eTop - (d.h0 / h) * (7 * eTop - 14) / 3;
+    const double F2 = par(e0, fB) * (1.0 / 3.0) * (d.h0 - 3 * h / 7) * (d.b - d.b0);
+    const double y = (F1 * h / 7 + F2 * (25 * h / 28 - 0.75 * d.h0)) / (F1 + F2);
+    return static_cast<float>((yc(d) - y) * (F1 + F2) / (alfa5(d, eBot, eTop) * d.b * h * fB));
+}
+
+// ---- Strain limits --------------------------------------------------------------------------
+
+float epsaMax(const TPresjek& p, const TBetonEx& ex) {
+    switch (p.Propis) {
+    case TPropis::PBAB87:
+        return 10;
+    case TPropis::EC2:
+        return static_cast<float>(Konacno(ex.esu));
+    }
+    throw GreskaProracuna("Nepoznat propis");
+}
+
+GraniceDilatacija Granice(const TPresjek& p, const Katalozi& k, const TBetonEx& ex) {
+    GraniceDilatacija g;
+    g.epsaMax = epsaMax(p, ex);
+    if (p.Propis == TPropis::PBAB87) {
+        g.epsaLim = 3;
+        return g;
+    }
+    const double fck = k.beton.at(static_cast<std::size_t>(p.Beton)).fck;
+    const double ksi = fck <= 35 ? ex.Ksi35 : ex.Ksi45;
+    g.epsaLim = static_cast<float>(Konacno(3.5 * (1 - ksi) / ksi));
+    return g;
+}
+
+} // namespace nmk
