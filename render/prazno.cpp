@@ -1,2 +1,0 @@
-// The render library's sources are added here.
-namespace nmk {}
