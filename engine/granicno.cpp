@@ -1,0 +1,269 @@
+#include "engine/granicno.h"
+
+#include "engine/dim.h"
+#include "engine/greska.h"
+#include "engine/materijali.h"
+
+#include <optional>
+
+namespace nmk {
+
+namespace {
+
+// Step of the trial strains, per mille.
+constexpr double Korak = 0.001;
+// Path 1 raises the top strain while it is below this bound, so that its last trial lies
+// just under 3.5 and path 2 starts at 3.5 itself.
+constexpr double KrajPuta1 = 3.4989;
+// Trials of the fifth domain: the top strain runs from 3.5 down to 2 in 1500 steps.
+constexpr int KoraciPetogPodrucja = 1500;
+
+// What every trial of a calculation reads: the working object and the section's material
+// values, already checked.
+struct Kontekst {
+    const TDim& dim;
+    ZakonCelika celik;
+    Poruke* poruke = nullptr; // null while the project's messages are off
+    double fB = 0;
+    double sigv = 0;
+    double d = 0;  // effective depth h - d2
+    double yc = 0; // gross centroid above the bottom face
+};
+
+Kontekst NapraviKontekst(const TPresjek& p, const Okruzenje& o) {
+    const TDim& dim = *p.Dim;
+    Poruke* poruke = o.PrikaziPoruke ? &o.poruke : nullptr;
+    return {dim, ZakonCelikaPresjeka(p, o.katalozi), poruke, p.fB, p.sigv, dim.h - dim.d2, yc(dim)};
+}
+
+// A normalised quantity is kept in single precision; a non-finite one (a zero width, depth
+// or strength) ends the calculation.
+float Normirano(double x) {
+    return static_cast<float>(Konacno(x));
+}
+
+// The next trial strain: the step is added in double and the sum rounded to float, so the
+// strains accumulate in single precision along a scan.
+float Pomakni(float e, double korak) {
+    return static_cast<float>(static_cast<double>(e) + korak);
+}
+
+// The sign record of the residual along the scans of one calculation. The residual is a
+// positive multiple of (normal force of the trial state - given normal force), so a change
+// of its sign between two trials brackets the equilibrium.
+class ZapisOstatka {
+public:
+    // Records r and tells whether the equilibrium lies between the previous trial and this
+    // one. A residual of exactly zero is the equilibrium itself: it is accepted after a
+    // non-zero record, and it never becomes the record (the next sign change would be lost).
+    bool Prihvati(float r) {
+        const bool prihvacen = ima_ && (r == 0 || (r < 0) != (prethodni_ < 0));
+        if (r != 0) {
+            prethodni_ = r;
+            ima_ = true;
+        }
+        return prihvacen;
+    }
+
+private:
+    bool ima_ = false;
+    float prethodni_ = 0;
+};
+
+// The strain state that mode 1 found and the moment it carries.
+struct Stanje {
+    float ea = 0; // tension steel strain; in the fifth domain the bottom face strain
+    float eb = 0; // top face strain
+    bool peto = false;
+    double Mu = 0;
+};
+
+// ---- Domains 1 to 4: the neutral axis inside the section ------------------------------------
+
+// Given normal force and reinforcement per d b fB (normal force compression positive).
+struct Normirano14 {
+    float nu = 0;
+    float omega1 = 0;
+    float omega2 = 0;
+};
+
+Normirano14 Normiraj14(const TPresjek& p, const Kontekst& k) {
+    const double osnova = k.d * k.dim.b * k.fB;
+    return {Normirano(-p.Nu * 10 / osnova), Normirano(p.Aa1 * k.sigv / osnova),
+            Normirano(p.Aa2 * k.sigv / osnova)};
+}
+
+float Ostatak14(const Kontekst& k, const Normirano14& n, float ea, float eb) {
+    const double sC = sigmaA(k.dim, k.celik, Sloj::Pritisnuti, eb, ea);
+    const double sT = sigmaA(k.dim, k.celik, Sloj::Zategnuti, eb, ea);
+    const double r =
+        n.nu - omegaB(k.dim, ea, eb, k.poruke) - sC * n.omega1 / k.sigv + sT * n.omega2 / k.sigv;
+    return static_cast<float>(Konacno(r));
+}
+
+// Depth of the concrete force below the top face, cm; only for a state with a compressed zone.
+double DubinaBetonskeSile(const Kontekst& k, double ea, double eb) {
+    const double dubinaPoX = static_cast<double>(mT(k.dim, ea, eb, k.poruke)) /
+                             static_cast<double>(alfaT(k.dim, ea, eb, k.poruke));
+    return dubinaPoX * eb / (eb + ea) * k.d;
+}
+
+// The moment about the centroid of the state (ea, eb), kNm. The three terms (concrete, top
+// steel, bottom steel) are rounded to float before they are added.
+double Moment14(const Kontekst& k, const Normirano14& n, float ea, float eb) {
+    const TDim& dim = k.dim;
+    const double oB = omegaB(dim, ea, eb, k.poruke);
+    const double sC = sigmaA(dim, k.celik, Sloj::Pritisnuti, eb, ea);
+    const double sT = sigmaA(dim, k.celik, Sloj::Zategnuti, eb, ea);
+    double t1 = 0; // no compressed zone: no concrete force and no lever to evaluate
+    if (oB != 0)
+        t1 = static_cast<float>((dim.h - k.yc - DubinaBetonskeSile(k, ea, eb)) * oB / k.d);
+    const double t2 = static_cast<float>(sC * n.omega1 * (dim.h - k.yc - dim.d1) / (k.d * k.sigv));
+    const double t3 = static_cast<float>(sT * n.omega2 * (k.yc - dim.d2) / (k.d * k.sigv));
+    return Konacno(k.d * k.d * dim.b * k.fB * (t1 + t2 + t3) / 1000);
+}
+
+// Path 1 keeps the tension steel at its limit and raises the top strain towards 3.5; path 2
+// keeps 3.5 at the top and lowers the steel strain. Path 2 goes on below a zero steel strain
+// until the neutral axis reaches the bottom face (ea = -3.5 d2 / h): up to there the
+// formulas of these domains hold, and there the fifth domain begins, so the two scans leave
+// no band of normal forces between them in which no state could be found.
+std::optional<Stanje> Podrucja1do4(const TPresjek& p, const Kontekst& k, float eaMax,
+                                   ZapisOstatka& zapis) {
+    const Normirano14 n = Normiraj14(p, k);
+    float ea = eaMax;
+    float eb = 0;
+    while (eb < KrajPuta1) {
+        eb = Pomakni(eb, Korak);
+        if (zapis.Prihvati(Ostatak14(k, n, ea, eb)))
+            return Stanje{ea, eb, false, Moment14(k, n, ea, eb)};
+    }
+    eb = 3.5f;
+    const double osaNaDnu = -3.5 * k.dim.d2 / k.dim.h;
+    while (Pomakni(ea, -Korak) >= osaNaDnu) {
+        ea = Pomakni(ea, -Korak);
+        if (zapis.Prihvati(Ostatak14(k, n, ea, eb)))
+            return Stanje{ea, eb, false, Moment14(k, n, ea, eb)};
+    }
+    return std::nullopt;
+}
+
+// ---- Fifth domain: the whole section compressed ---------------------------------------------
+
+// Given normal force and reinforcement per b h fB.
+Normirano14 Normiraj5(const TPresjek& p, const Kontekst& k) {
+    const double osnova = k.dim.b * k.dim.h * k.fB;
+    return {Normirano(-p.Nu * 10 / osnova), Normirano(p.Aa1 * k.sigv / osnova),
+            Normirano(p.Aa2 * k.sigv / osnova)};
+}
+
+float Ostatak5(const Kontekst& k, const Normirano14& n, float eBot, float eTop) {
+    const double sTop = sigmaA5(k.dim, k.celik, Sloj::Pritisnuti, eBot, eTop);
+    const double sBot = sigmaA5(k.dim, k.celik, Sloj::Zategnuti, eBot, eTop);
+    const double r =
+        n.nu - alfa5(k.dim, eBot, eTop) - sTop * n.omega1 / k.sigv - sBot * n.omega2 / k.sigv;
+    return static_cast<float>(Konacno(r));
+}
+
+double Moment5(const Kontekst& k, const Normirano14& n, float eBot, float eTop) {
+    const TDim& dim = k.dim;
+    const double h = dim.h;
+    const double sTop = sigmaA5(dim, k.celik, Sloj::Pritisnuti, eBot, eTop);
+    const double sBot = sigmaA5(dim, k.celik, Sloj::Zategnuti, eBot, eTop);
+    const double S = static_cast<double>(e5(dim, eBot, eTop, k.fB)) * alfa5(dim, eBot, eTop) / h;
+    const double U = sTop * n.omega1 * (h - k.yc - dim.d1) / (k.sigv * h);
+    const double V = sBot * n.omega2 * (k.yc - dim.d2) / (k.sigv * h);
+    return Konacno(h * h * dim.b * k.fB * (S + U - V) / 1000);
+}
+
+// The top strain runs from 3.5 to 2 through the pivot at 3h/7. The record of the residual
+// comes from the end of path 2, whose last state is the first one here within one step.
+std::optional<Stanje> PetoPodrucje(const TPresjek& p, const Kontekst& k, ZapisOstatka& zapis) {
+    const Normirano14 n = Normiraj5(p, k);
+    for (int i = 0; i <= KoraciPetogPodrucja; ++i) {
+        const float eTop = static_cast<float>(3.5 - i / 1000.0);
+        const float eBot = static_cast<float>(DonjaDilatacija5(eTop));
+        if (zapis.Prihvati(Ostatak5(k, n, eBot, eTop)))
+            return Stanje{eBot, eTop, true, Moment5(k, n, eBot, eTop)};
+    }
+    return std::nullopt;
+}
+
+// ---- Mode 2 -----------------------------------------------------------------------------------
+
+struct Sile {
+    double Nu = 0; // kN, tension positive
+    double Mu = 0; // kNm, sagging positive
+};
+
+// Domains 1 to 4; the forces are rounded to float, compression positive for the top steel
+// and the concrete, tension positive for the bottom steel.
+Sile Sile14(const TPresjek& p, const Kontekst& k, double ea, double eb) {
+    const TDim& dim = k.dim;
+    const double FC = static_cast<float>(
+        static_cast<double>(sigmaA(dim, k.celik, Sloj::Pritisnuti, eb, ea)) * p.Aa1 / 10);
+    const double FT = static_cast<float>(
+        static_cast<double>(sigmaA(dim, k.celik, Sloj::Zategnuti, eb, ea)) * p.Aa2 / 10);
+    // Without a compressed top face there is no concrete force, and the depth of its
+    // resultant (a 0/0) is not evaluated.
+    double Fc = 0;
+    double krak = 0;
+    if (eb > 0) {
+        const double oB = omegaB(dim, ea, eb, k.poruke);
+        Fc = static_cast<float>(oB * dim.b * k.d * k.fB / 10);
+        if (oB != 0)
+            krak = dim.h - k.yc - DubinaBetonskeSile(k, ea, eb);
+    }
+    const double Mu = (FC * (dim.h - k.yc - dim.d1) + FT * (k.yc - dim.d2) + Fc * krak) / 100;
+    return {Konacno(FT - FC - Fc), Konacno(Mu)};
+}
+
+// The fifth domain: ea is the strain of the bottom face, eb that of the top face, both
+// compressive; every force is compression positive.
+Sile Sile5(const TPresjek& p, const Kontekst& k, double ea, double eb) {
+    const TDim& dim = k.dim;
+    const double Ftop = static_cast<float>(
+        static_cast<double>(sigmaA5(dim, k.celik, Sloj::Pritisnuti, ea, eb)) * p.Aa1 / 10);
+    const double Fbot = static_cast<float>(
+        static_cast<double>(sigmaA5(dim, k.celik, Sloj::Zategnuti, ea, eb)) * p.Aa2 / 10);
+    const double Fc =
+        static_cast<float>(static_cast<double>(alfa5(dim, ea, eb)) * dim.b * dim.h * k.fB / 10);
+    const double e = e5(dim, ea, eb, k.fB);
+    const double Mu = (Ftop * (dim.h - k.yc - dim.d1) - Fbot * (k.yc - dim.d2) + Fc * e) / 100;
+    return {Konacno(-(Ftop + Fbot + Fc)), Konacno(Mu)};
+}
+
+} // namespace
+
+void GranicniMomenat(TPresjek& p, const Okruzenje& o) {
+    RadniObjekat radni(p);
+    PripremiDim(p, o.katalozi, false, true);
+    const Kontekst k = NapraviKontekst(p, o);
+    const float eaMax = epsaMax(p, o.betonEx);
+    ZapisOstatka zapis;
+    std::optional<Stanje> s = Podrucja1do4(p, k, eaMax, zapis);
+    if (!s)
+        s = PetoPodrucje(p, k, zapis);
+    if (!s)
+        return; // no state: Mu, epsa and epsb keep their values
+    p.Mu = s->Mu;
+    p.epsa = s->ea;
+    p.epsb = s->eb;
+    // The bit describes the state just written, whatever the form left in it.
+    if (s->peto)
+        p.Status |= sfPetoPodrucje;
+    else
+        p.Status &= static_cast<std::uint16_t>(~sfPetoPodrucje);
+}
+
+void GranicneSile(TPresjek& p, const Okruzenje& o) {
+    RadniObjekat radni(p);
+    PripremiDim(p, o.katalozi, false, true);
+    const Kontekst k = NapraviKontekst(p, o);
+    const Sile s =
+        p.ima(sfPetoPodrucje) ? Sile5(p, k, p.epsa, p.epsb) : Sile14(p, k, p.epsa, p.epsb);
+    p.Nu = s.Nu;
+    p.Mu = s.Mu;
+}
+
+} // namespace nmk
