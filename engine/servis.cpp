@@ -1,0 +1,267 @@
+#include "engine/servis.h"
+
+#include "engine/armatura.h"
+#include "engine/cvrstoce.h"
+#include "engine/greska.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace nmk {
+
+namespace {
+
+// Step of the neutral-axis scan, cm.
+constexpr double KorakOse = 0.0005;
+
+constexpr const char* PorukaNemaOse =
+    "Proračun nije moguć: pod zatežućom silom Nexp presjek nema pritisnutu zonu "
+    "(neutralna osa nije nađena)";
+
+const TDim& Radni(const TPresjek& p) {
+    return *p.Dim;
+}
+
+struct Armatura {
+    float AsC = 0;
+    float AsT = 0;
+    float As = 0; // AsC + AsT in single precision
+};
+
+Armatura Povrsine(const TDim& d) {
+    Armatura a;
+    a.AsC = PovrsinaArmature(d.ArmC);
+    a.AsT = PovrsinaArmature(d.ArmT);
+    a.As = a.AsC + a.AsT;
+    return a;
+}
+
+// First and second moment of the cracked transformed section about an axis at depth x.
+struct MomentiII {
+    double S = 0;
+    double J = 0;
+};
+
+MomentiII Momenti(const TDim& d, const Armatura& a, double x) {
+    const double xc = std::max(x - d.h0, 0.0);
+    const double db = d.b - d.b0;
+    const double gore = x - d.d1;
+    const double dolje = d.h - d.d2 - x;
+    MomentiII m;
+    m.S = d.b * x * x / 2 - db * xc * xc / 2 + d.n * a.AsC * gore - d.n * a.AsT * dolje;
+    m.J = d.b * x * x * x / 3 - db * xc * xc * xc / 3 +
+          d.n * (a.AsC * gore * gore + a.AsT * dolje * dolje);
+    return m;
+}
+
+// Pure bending: the closed form of the cracked transformed section.
+double DubinaSavijanje(const TPresjek& p, const TDim& d, const Armatura& a) {
+    const double n = d.n;
+    const double ispodPloce =
+        n * a.AsC * (d.h0 - d.d1) + d.b * d.h0 * d.h0 / 2 < n * a.AsT * (d.h - d.d2 - d.h0);
+    double A = 0;
+    double B = 0;
+    if (p.Oblik != TOblik::Pravougaoni && ispodPloce) {
+        A = (n * a.As + (d.b - d.b0) * d.h0) / d.b0;
+        B = (2 * n * (a.AsT * (d.h - d.d2) + a.AsC * d.d1) + d.h0 * d.h0 * (d.b - d.b0)) / d.b0;
+    } else {
+        A = n * a.As / d.b;
+        B = 2 * n * (a.AsT * (d.h - d.d2) + a.AsC * d.d1) / d.b;
+    }
+    return Konacno(std::sqrt(A * A + B) - A);
+}
+
+// Eccentric normal force: the scan for the first admissible sign change of
+// g(x) = (e0 - yc + x) S(x) - J(x). g has the roots of the equilibrium residual
+// (e0 - yc + x) - J / S but not its pole at S = 0, and stays continuous as N tends to 0.
+// A root counts only with the load point on the compressed side of the axis; otherwise the
+// concrete above the axis would be in tension, and the scan goes on.
+std::optional<double> DubinaSilom(const TDim& d, const Armatura& a, double M, double N) {
+    const double e0 = -100.0 * M / N;
+    const double yc = Bruto(d).yc;
+    const bool pritisak = N < 0;
+    const bool nadolje = e0 > 0;
+    const double korak = nadolje ? -KorakOse : KorakOse;
+    double x = nadolje ? d.h : 0.0;
+    double prethodni = 0;
+    bool prvi = true;
+    while (nadolje ? x > 0 : x < d.h) {
+        x += korak;
+        const MomentiII m = Momenti(d, a, x);
+        const double krak = e0 - yc + x;
+        const double g = krak * m.S - m.J;
+        if (!prvi && g * prethodni < 0 && (pritisak ? krak > 0 : krak < 0))
+            return x;
+        prethodni = g;
+        prvi = false;
+    }
+    if (pritisak)
+        return std::nullopt;
+    throw GreskaProracuna(PorukaNemaOse);
+}
+
+// Restores Dim.Mexp and Dim.XII after the second axis search, also on an exception.
+class VratiStanje {
+public:
+    VratiStanje(TPresjek& p) : p_(p), XII_(p.Dim->XII) {}
+    ~VratiStanje() {
+        p_.Dim->Mexp = std::fabs(p_.Mexp);
+        p_.Dim->XII = XII_;
+    }
+    VratiStanje(const VratiStanje&) = delete;
+    VratiStanje& operator=(const VratiStanje&) = delete;
+
+private:
+    TPresjek& p_;
+    double XII_;
+};
+
+} // namespace
+
+CvrstoceZatezanja CvrstoceNaZatezanje(const TPresjek& p, const Katalozi& k) {
+    const double fck = k.beton.at(static_cast<std::size_t>(p.Beton)).fck;
+    const double faktor = p.Propis == TPropis::EC2 ? 0.30 : 0.25;
+    CvrstoceZatezanja c;
+    c.fct = faktor * std::pow(fck, 2.0 / 3.0);
+    c.fctfl = (0.6 + 0.4 / std::pow(Radni(p).h / 100.0, 0.25)) * c.fct;
+    if (c.fctfl < c.fct)
+        c.fctfl = c.fct;
+    return c;
+}
+
+BrutoPresjek Bruto(const TDim& d) {
+    const double db = d.b - d.b0;
+    BrutoPresjek g;
+    g.Ac = d.h0 * d.b + (d.h - d.h0) * d.b0;
+    g.yc = (d.h0 * d.h0 * db + d.b0 * d.h * d.h) / (2 * (d.h0 * db + d.b0 * d.h));
+    const double gore = g.yc - d.h0 / 2;
+    const double sredina = d.h / 2 - g.yc;
+    g.Jc = d.h0 * db * (gore * gore + d.h0 * d.h0 / 12) +
+           d.b0 * d.h * (sredina * sredina + d.h * d.h / 12);
+    return g;
+}
+
+double MomenatInercijeBetona(const TPresjek& p) {
+    if (p.Dim)
+        return Bruto(*p.Dim).Jc;
+    TDim d; // the section as entered, not turned
+    d.b = p.b;
+    d.b0 = p.b0;
+    d.h0 = p.h0;
+    d.h = p.h;
+    return Bruto(d).Jc;
+}
+
+double TezisteArmature(const TDim& d) {
+    const Armatura a = Povrsine(d);
+    return (a.AsT * (d.h - d.d2) + a.AsC * d.d1) / a.As;
+}
+
+StadijI IdealniPresjekI(const TDim& d) {
+    const Armatura a = Povrsine(d);
+    const BrutoPresjek g = Bruto(d);
+    const double ys = TezisteArmature(d);
+    const double alfa = d.n * a.As / g.Ac;
+    StadijI s;
+    s.yI = (ys * alfa + g.yc) / (alfa + 1);
+    const double dole = d.h - d.d2 - s.yI;
+    const double gore = s.yI - d.d1;
+    s.JI = (s.yI - g.yc) * (s.yI - g.yc) * g.Ac + g.Jc + d.n * a.AsT * dole * dole +
+           d.n * a.AsC * gore * gore;
+    return s;
+}
+
+double IdealniMomenatInercijeI(const TPresjek& p) {
+    return IdealniPresjekI(Radni(p)).JI;
+}
+
+std::optional<double> VisinaPritisnuteZone(const TPresjek& p) {
+    return VisinaPritisnuteZone(p, Radni(p).Mexp);
+}
+
+std::optional<double> VisinaPritisnuteZone(const TPresjek& p, double M) {
+    const TDim& d = Radni(p);
+    const Armatura a = Povrsine(d);
+    if (NulaSila(p.Nexp))
+        return DubinaSavijanje(p, d, a);
+    return DubinaSilom(d, a, M, p.Nexp);
+}
+
+StadijII IdealniPresjekII(const TDim& d) {
+    const Armatura a = Povrsine(d);
+    const double x = d.XII;
+    const double xc = std::max(x - d.h0, 0.0);
+    const double db = d.b - d.b0;
+    const double dole = d.h - d.d2 - x;
+    const double gore = x - d.d1;
+    StadijII s;
+    s.JII = (d.b * x * x * x - db * xc * xc * xc) / 3 +
+            d.n * (a.AsT * dole * dole + a.AsC * gore * gore);
+    s.Acc = d.b * x - db * xc;
+    s.ycII = x - (d.b * x * x - db * xc * xc) / (2 * s.Acc);
+    if (x > d.h0) {
+        const double u = x / 2 - s.ycII;
+        const double v = s.ycII - d.h0 / 2;
+        s.JcII = d.b0 * x * (u * u + x * x / 12) + db * d.h0 * (v * v + d.h0 * d.h0 / 12);
+    } else {
+        s.JcII = d.b * x * x * x / 12;
+    }
+    return s;
+}
+
+double IdealniMomenatInercijeII(const TPresjek& p) {
+    return IdealniPresjekII(Radni(p)).JII;
+}
+
+double MomenatNastajanjaPrslina(const TPresjek& p, const Okruzenje& o) {
+    const TDim& d = Radni(p);
+    const Armatura a = Povrsine(d);
+    const double Ai = d.n * a.As + Bruto(d).Ac;
+    const StadijI s = IdealniPresjekI(d);
+    const double fctfl = CvrstoceNaZatezanje(p, o.katalozi).fctfl;
+    // 10 N / Ai: kN/cm2 to N/mm2; the 1000 turns N/mm2 * cm3 into kNm.
+    return Konacno((fctfl - 10.0 * p.Nexp / Ai) * s.JI * o.betonEx.alfa_st /
+                   ((d.h - s.yI) * 1000.0));
+}
+
+double NaponUBetonu(const TPresjek& p) {
+    const TDim& d = Radni(p);
+    const double x = d.XII;
+    const double JII = IdealniPresjekII(d).JII;
+    if (NulaSila(p.Nexp))
+        return Konacno(1000.0 * d.Mexp * x / JII);
+    const double e0 = -100.0 * d.Mexp / p.Nexp;
+    return Konacno(-10.0 * p.Nexp * (e0 - Bruto(d).yc + x) * x / JII);
+}
+
+double NaponUArmaturi(const TPresjek& p) {
+    const TDim& d = Radni(p);
+    const double x = d.XII;
+    return Konacno(d.n * NaponUBetonu(p) * (d.h - d.d2 - x) / x);
+}
+
+double NaponUArmaturiPriMr(TPresjek& p, const Okruzenje& o) {
+    const double Mr = MomenatNastajanjaPrslina(p, o);
+    TDim& d = *p.Dim;
+    if (NulaSila(p.Nexp)) {
+        const double x = d.XII;
+        return Konacno(Mr * 1000.0 * d.n * (d.h - d.d2 - x) / IdealniPresjekII(d).JII);
+    }
+    VratiStanje vrati(p);
+    d.Mexp = Mr;
+    const std::optional<double> xr = VisinaPritisnuteZone(p, Mr);
+    if (!xr)
+        return 0; // the whole section is still compressed at cracking: no steel tension
+    d.XII = *xr;
+    return NaponUArmaturi(p);
+}
+
+double KoeficijentSadejstva(TPresjek& p, const Okruzenje& o) {
+    const double sigmaS = NaponUArmaturi(p);
+    const double sigmaSr = NaponUArmaturiPriMr(p, o);
+    const double omjer = Konacno(sigmaSr / sigmaS);
+    const double zeta = 1.0 - o.betonEx.B1B2() * omjer * omjer;
+    return std::clamp(Konacno(zeta), 0.4, 1.0);
+}
+
+} // namespace nmk
