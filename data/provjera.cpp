@@ -1,0 +1,138 @@
+#include "data/provjera.h"
+
+#include <cmath>
+
+namespace nmk {
+
+namespace {
+
+using Nalaz = std::optional<NalazProvjere>;
+
+Nalaz Greska(const char* tekst) {
+    return NalazProvjere{tekst, VrstaPoruke::Greska, false};
+}
+
+Nalaz Upozorenje(const char* tekst, bool ispravan = false) {
+    return NalazProvjere{tekst, VrstaPoruke::Upozorenje, ispravan};
+}
+
+// "not x > 0": also true for a value that is not a number.
+bool NijePozitivno(double x) {
+    return !(x > 0);
+}
+
+// The same with the difference taken in single precision, as the window's checks do.
+bool NijePozitivnoSingle(double x) {
+    return !(static_cast<float>(x) > 0.0f);
+}
+
+// Outside [od, do_], or not a number.
+bool IzvanGranica(double x, double od, double do_) {
+    return !(x >= od && x <= do_);
+}
+
+const char* const kStatickaVisina = "Statička visina presjeka mora biti veća od nule !";
+const char* const kIznadSredine =
+    "Donja armatura se nalazi iznad sredine\nili u sredini poprečnog presjeka !";
+
+// Rows that every mode runs: dimensions and the position of the reinforcement.
+Nalaz ProvjeriGeometriju(const TPresjek& p) {
+    const bool pravougaoni = p.Oblik == TOblik::Pravougaoni;
+    const bool t = p.Oblik == TOblik::T;
+    if (NijePozitivno(p.h0))
+        return Greska("Visina h0 mora biti veća od nule !");
+    if (NijePozitivno(p.d2))
+        return Greska("Položaj armature d2 mora biti veći od nule !");
+    if ((pravougaoni || t) && NijePozitivno(p.b))
+        return Greska("Širina b mora biti veća od nule !");
+    if ((pravougaoni || t) && NijePozitivno(p.d1))
+        return Greska("Položaj armature d1 mora biti veći od nule !");
+    if (t && NijePozitivno(p.h))
+        return Greska("Visina do mora biti veća od nule !");
+    if (t && NijePozitivno(p.b0))
+        return Greska("Širina rebra bo mora biti veća od nule !");
+    // A rectangle's depth is h0; a T section's is h.
+    const double visina = pravougaoni ? p.h0 : p.h;
+    if ((pravougaoni || t) && NijePozitivnoSingle(visina - p.d2))
+        return Greska(kStatickaVisina);
+    if ((pravougaoni || t) && NijePozitivnoSingle(visina / 2 - p.d2))
+        return Greska(kIznadSredine);
+    if (p.Oblik == TOblik::Kruzni && NijePozitivnoSingle(p.h0 / 4 - p.d2))
+        return Greska("Prečnik položaja armature manji od 1/2 prečnika presjeka");
+    return std::nullopt;
+}
+
+// Rows of the bending design: the shear angles and the loads.
+Nalaz ProvjeriDimenzioniranje(const TPresjek& p) {
+    if (IzvanGranica(p.alfa, 45, 90))
+        return Greska("Nagib smičuće armature treba da je izmedu\n45 i 90 stepeni");
+    if (p.Propis == TPropis::PBAB87 && IzvanGranica(p.beta, 25, 55))
+        return Greska("Nagib pritisnutih betonskih dijagonala prema PBAB87\nbira se u "
+                      "granicama izmedu 25 i 55 stepeni");
+    if (p.Propis == TPropis::EC2 && IzvanGranica(p.beta, 21.8, 68.2))
+        return Greska("Nagib pritisnutih betonskih dijagonala prema EC2\nbira se u granicama "
+                      "izmedu 21,8 i 68,2 stepeni");
+    if (JeNula(p.Mu) && JeNula(p.Nu) && JeNula(p.Qu))
+        return Upozorenje("Presjek je neopterećen !");
+    return std::nullopt;
+}
+
+// Rows of the ultimate moment and the ultimate section forces: the given reinforcement.
+Nalaz ProvjeriArmaturu(const TPresjek& p) {
+    if (!(p.Aa1 <= p.Aa2))
+        return Greska("Zategnuta armatura treba da bude donja tj. Aa2 !");
+    if (JeNula(p.Aa1) && JeNula(p.Aa2))
+        return Greska("Presjek nije armiran !");
+    return std::nullopt;
+}
+
+// Rows of the ultimate section forces: the given strains.
+Nalaz ProvjeriDilatacije(const TPresjek& p, const TBetonEx& bx) {
+    if (JeNula(p.epsa) && JeNula(p.epsb))
+        return Greska("Presjek je neopterecen !");
+    if (!(p.epsb <= 3.5))
+        return Greska("Dilatacije betona nemogu biti vece od 3,50 ‰");
+    const bool propisPoznat = p.Propis == TPropis::PBAB87 || p.Propis == TPropis::EC2;
+    const bool peto = p.ima(sfPetoPodrucje);
+    if (propisPoznat && peto && p.epsb < 2)
+        return Greska("U petom podrucju eb1 treba da je izmedu 2 i 3,5 promila");
+    // Outside the fifth domain the neutral axis must cross the section: with the top face
+    // compressed, the tension strain may not fall below -epsb d2 / h (axis at the bottom).
+    const double visina = p.Oblik == TOblik::T ? p.h : p.h0;
+    if (!peto && p.epsb > 0 && !(p.epsa >= -p.epsb * p.d2 / visina))
+        return Greska("Za zadate dilatacije neutralna osa je izvan presjeka !");
+    const double granicna = p.Propis == TPropis::EC2 ? bx.esu : 10.0;
+    if (propisPoznat && !peto && std::fabs(p.epsb - 3.5) > 1e-16 &&
+        std::fabs(p.epsa - granicna) > 1e-16)
+        return Upozorenje("Nijedna dilatacija nije jednaka granicnoj", true);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<NalazProvjere> PrviNalazProvjere(const TPresjek& p, const TBetonEx& bx) {
+    if (auto n = ProvjeriGeometriju(p))
+        return n;
+    switch (p.Proracun) {
+    case TProracun::Dimenzioniranje:
+        return ProvjeriDimenzioniranje(p);
+    case TProracun::GranicniMomenat:
+        return ProvjeriArmaturu(p);
+    case TProracun::GranicneSile:
+        if (auto n = ProvjeriArmaturu(p))
+            return n;
+        return ProvjeriDilatacije(p, bx);
+    }
+    return std::nullopt;
+}
+
+void ProvjeriUlaz(TPresjek& p, const TBetonEx& bx, Poruke& poruke) {
+    const auto nalaz = PrviNalazProvjere(p, bx);
+    if (!nalaz)
+        return;
+    poruke.Prikazi(nalaz->tekst, nalaz->vrsta, dgOK);
+    if (!nalaz->ispravan)
+        p.Ispravan = false;
+}
+
+} // namespace nmk
