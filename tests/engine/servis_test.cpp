@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <optional>
 
 namespace nmk {
 namespace {
@@ -80,5 +82,207 @@ TEST_F(Servis, WorkedCaseMatchesThePrintedDigits) {
     EXPECT_EQ(Prikaz(KoeficijentSadejstva(p, o), 4), "0.9423");
 }
 
+// Depth of the compressed zone of a section with its own working object.
+std::optional<double> Dubina(TPresjek p) {
+    RadniObjekat dim(p);
+    PripremiDim(p, Kat(), true, false);
+    return VisinaPritisnuteZone(p);
+}
+
+TEST(VisinaPritisnuteZone, ClosedFormIsTheTextbookDepthOfARectangle) {
+    TPresjek p = Primjer();
+    RadniObjekat dim(p);
+    PripremiDim(p, Kat(), true, false);
+    const double As = PovrsinaArmature(p.ArmDonja);
+    const double A = dim->n * As / p.b;
+    const double x = std::sqrt(A * A + 2 * A * (p.h - p.d2)) - A;
+    EXPECT_THAT(VisinaPritisnuteZone(p).value(), IsNear(x, test::Relativno(x, 0)));
+    // equilibrium of pure bending: the first moment about the axis vanishes
+    EXPECT_THAT(p.b * x * x / 2, IsNear(dim->n * As * (p.h - p.d2 - x), 1e-3));
+}
+
+TEST(VisinaPritisnuteZone, ForceOf1e12IsZeroAnd2e12IsNot) {
+    TPresjek p = Primjer();
+    const double savijanje = Dubina(p).value();
+    p.Nexp = 1e-12;
+    EXPECT_EQ(Dubina(p).value(), savijanje);
+    for (double N : {2e-12, -2e-12, 0.001, -0.001}) {
+        p.Nexp = N;
+        const double x = Dubina(p).value();
+        EXPECT_NE(x, savijanje) << N;
+        EXPECT_THAT(x, IsNear(savijanje, 0.0006)) << N; // within one step of the scan
+    }
+}
+
+TEST(VisinaPritisnuteZone, WhollyCompressedSectionHasNoAxis) {
+    TPresjek p = Primjer();
+    p.Nexp = -2000;
+    EXPECT_FALSE(Dubina(p).has_value());
+    p.Mexp = 0;
+    p.Nexp = -10;
+    EXPECT_FALSE(Dubina(p).has_value());
+}
+
+TEST(VisinaPritisnuteZone, TensionWithoutAxisIsAnError) {
+    TPresjek p = Primjer();
+    p.Mexp = 1;
+    p.Nexp = 2000;
+    EXPECT_THROW(Dubina(p), GreskaProracuna);
+}
+
+// Generated sections under an eccentric force: the depth found satisfies equilibrium of the
+// cracked transformed section and has the concrete above the axis in compression.
+TEST(VisinaPritisnuteZone, DepthFoundIsInEquilibriumWithCompressedConcrete) {
+    std::uint32_t stanje = 12345;
+    const auto slucajno = [&stanje](double a, double b) {
+        stanje = stanje * 1664525u + 1013904223u;
+        return a + (b - a) * (stanje >> 8) / double(1u << 24);
+    };
+    int provjereno = 0;
+    for (int i = 0; i < 60; ++i) {
+        TPresjek p = Primjer();
+        p.b = p.b0 = slucajno(20, 60);
+        p.h = p.h0 = slucajno(30, 80);
+        p.ArmDonja = {{16, static_cast<std::int16_t>(slucajno(2, 8))}};
+        p.ArmGornja = {{12, 2}};
+        p.Mexp = slucajno(10, 300);
+        p.Nexp = slucajno(-800, 300);
+        RadniObjekat dim(p);
+        PripremiDim(p, Kat(), true, false);
+        std::optional<double> x;
+        try {
+            x = VisinaPritisnuteZone(p);
+        } catch (const GreskaProracuna&) {
+            EXPECT_GT(p.Nexp, 0); // only a tensile force may leave no axis as an error
+            continue;
+        }
+        if (!x)
+            continue;
+        dim->XII = *x;
+        const double e0 = -100 * p.Mexp / p.Nexp;
+        const double krak = e0 - Bruto(*dim).yc + *x;
+        EXPECT_TRUE(p.Nexp < 0 ? krak > 0 : krak < 0) << i;
+        const double sigma = NaponUBetonu(p);
+        EXPECT_GT(sigma, 0) << i;
+        // force equilibrium: compressive resultant sigma / x * S(x) equals -N
+        const StadijII s = IdealniPresjekII(*dim);
+        const double S = s.JII / krak;
+        EXPECT_THAT(sigma / *x * S / 10, IsNear(-p.Nexp, 0.01 * std::fabs(p.Nexp) + 0.5)) << i;
+        ++provjereno;
+    }
+    EXPECT_GT(provjereno, 30);
+}
+
+double Teziste(TPresjek p) {
+    RadniObjekat dim(p);
+    PripremiDim(p, Kat(), true, false);
+    return Bruto(*dim).yc;
+}
+
+TEST(VisinaPritisnuteZone, TWithAxisInTheFlangeEqualsTheRectangleOfFlangeWidth) {
+    TPresjek pravougaonik = Primjer();
+    pravougaonik.b = pravougaonik.b0 = 100;
+    TPresjek t = pravougaonik;
+    t.Oblik = TOblik::T;
+    t.b0 = 30;
+    t.h0 = 15;
+    const double pomak = Teziste(t) - Teziste(pravougaonik);
+    for (double N : {0.0, -50.0, 40.0}) {
+        pravougaonik.Nexp = t.Nexp = N;
+        // the same force at the same point: N acts at each section's own centroid
+        t.Mexp = pravougaonik.Mexp - N * pomak / 100;
+        const double x = Dubina(pravougaonik).value();
+        ASSERT_LT(x, t.h0);
+        EXPECT_THAT(Dubina(t).value(), IsNear(x, 1e-9)) << N;
+    }
+}
+
+TEST(VisinaPritisnuteZone, NegativeMomentWorksOnTheTurnedSection) {
+    TPresjek t = Primjer();
+    t.Oblik = TOblik::T;
+    t.b = 100;
+    t.b0 = 30;
+    t.h0 = 12;
+    t.d1 = 4;
+    t.ArmGornja = {{20, 5}};
+    t.ArmDonja = {{12, 2}};
+    TPresjek okrenut = t; // the same section entered upside down
+    okrenut.b = 30;
+    okrenut.b0 = 100;
+    okrenut.h0 = 38;
+    okrenut.d1 = 5;
+    okrenut.d2 = 4;
+    okrenut.ArmGornja = t.ArmDonja;
+    okrenut.ArmDonja = t.ArmGornja;
+    t.Mexp = -150;
+    okrenut.Mexp = 150;
+    for (double N : {0.0, -100.0}) {
+        t.Nexp = okrenut.Nexp = N;
+        EXPECT_EQ(Dubina(t).value(), Dubina(okrenut).value()) << N;
+    }
+    EXPECT_EQ(t.Status & sfNegativan, 0);
+}
+
+TEST(CvrstoceNaZatezanje, FlexuralStrengthNeverFallsBelowTheMean) {
+    TPresjek p = Primjer();
+    for (double h : {20.0, 50.0, 99.0, 100.0, 150.0, 400.0}) {
+        p.h = p.h0 = h;
+        RadniObjekat dim(p);
+        PripremiDim(p, Kat(), true, false);
+        const CvrstoceZatezanja c = CvrstoceNaZatezanje(p, Kat());
+        EXPECT_GE(c.fctfl, c.fct) << h;
+        if (h > 100) {
+            EXPECT_EQ(c.fctfl, c.fct) << h;
+        }
+    }
+}
+
+TEST(CvrstoceNaZatezanje, PbabUsesTheSmallerFactor) {
+    TPresjek p = Primjer();
+    RadniObjekat dim(p);
+    PripremiDim(p, Kat(), true, false);
+    const double ec2 = CvrstoceNaZatezanje(p, Kat()).fct;
+    p.Propis = TPropis::PBAB87;
+    EXPECT_THAT(CvrstoceNaZatezanje(p, Kat()).fct / ec2, IsNear(0.25 / 0.30, 1e-12));
+}
+
+TEST_F(Servis, ZetaIsLimitedToItsRange) {
+    p.Mexp = 30; // below the cracking moment: sigma_sr / sigma_s > 1
+    Postavi();
+    EXPECT_EQ(KoeficijentSadejstva(p, o), 0.4);
+    ex.B1 = 0;
+    EXPECT_EQ(KoeficijentSadejstva(p, o), 1.0);
+}
+
+TEST_F(Servis, SecondSearchRestoresMomentAndDepth) {
+    p.Nexp = -50;
+    Postavi();
+    const double x = p.Dim->XII;
+    const double sigmaSr = NaponUArmaturiPriMr(p, o);
+    EXPECT_EQ(p.Dim->XII, x);
+    EXPECT_EQ(p.Dim->Mexp, 100);
+    EXPECT_GT(sigmaSr, 0);
+    EXPECT_LT(sigmaSr, NaponUArmaturi(p));
+}
+
+TEST_F(Servis, NoTensionAtCrackingUnderLargeCompressionGivesZeroSteelStress) {
+    p.Nexp = -50;
+    ex.alfa_st = 0; // no tensile strength: Mr = 0, and a compressed section without moment
+    Postavi();
+    EXPECT_EQ(NaponUArmaturiPriMr(p, o), 0.0);
+    EXPECT_EQ(KoeficijentSadejstva(p, o), 1.0);
+}
+
+TEST_F(Servis, ZeroForcesAreACalculationErrorNotAnInfinity) {
+    p.Mexp = 0;
+    Postavi();
+    EXPECT_THROW(KoeficijentSadejstva(p, o), GreskaProracuna);
+}
+
+TEST(MomenatInercijeBetona, WithoutWorkingObjectReadsTheSectionAsEntered) {
+    TPresjek p = Primjer();
+    EXPECT_THAT(MomenatInercijeBetona(p), IsNear(30.0 * 50 * 50 * 50 / 12, 1e-6));
+    EXPECT_FALSE(p.Dim);
+}
 } // namespace
 } // namespace nmk
