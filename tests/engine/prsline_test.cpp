@@ -136,9 +136,7 @@ TEST_F(Prsline, CharacteristicWidthIs1Point7TimesTheMean) {
 
 TEST_F(Prsline, CodesDifferInTheCrackSpacing) {
     ProracunPrslina(p, o, &dp, 3);
-    EXPECT_THAT(
-        p.am,
-        IsNear(50 + 0.25 * 0.8 * 0.5 * 16 / (dp.hEf == 0 ? 1 : 8.0425 / (30 * dp.hEf)), 0.01));
+    EXPECT_THAT(p.am, IsNear(50 + 0.25 * 0.8 * 0.5 * 16 / (8.0425 / (30 * dp.hEf)), 0.01));
     p.Propis = TPropis::PBAB87;
     ProracunPrslina(p, o, &dp, 3);
     // twice the cover and the spacing term, plus the bar term of at least 0.125 k2
