@@ -1,0 +1,475 @@
+#include "engine/dimenzioniranje.h"
+
+#include "engine/dim.h"
+#include "engine/format.h"
+#include "engine/greska.h"
+#include "engine/materijali.h"
+#include "engine/smicanje.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <string>
+
+namespace nmk {
+
+namespace {
+
+// Everything one design reads and writes: the section, its working object (turned so that
+// the compressed face is at the top) and the environment.
+//
+// Single precision: Ma, mu_sd, the reduced quantities and every search strain are floats, so
+// the strain steps accumulate in float exactly as the program always stepped them; a step is
+// added in double and the sum rounded to float.
+struct Proracun {
+    TPresjek& p;
+    TDim& d;
+    const Okruzenje& o;
+    Poruke* zakon = nullptr; // sink for the messages of the concrete law
+    ZakonCelika celik;
+    GraniceDilatacija g;
+    float Ma = 0;   // moment about the tension steel, kNcm
+    float muSd = 0; // reduced moment
+
+    double dd() const { return d.h - d.d2; }
+    double yc() const { return nmk::yc(d); }
+    float omegaB(double ea, double eb) const { return nmk::omegaB(d, ea, eb, zakon); }
+    float zeta(double ea, double eb) const { return nmk::zeta(d, ea, eb, zakon); }
+    float mu(double ea, double eb) const { return nmk::mu(d, ea, eb, zakon); }
+    float napon(double eps) const { return NaponCelika(celik, eps); }
+    float sigmaA(Sloj s, double eb, double ea) const { return nmk::sigmaA(d, celik, s, eb, ea); }
+    float sigmaA5(Sloj s, double eBot, double eTop) const {
+        return nmk::sigmaA5(d, celik, s, eBot, eTop);
+    }
+};
+
+float Korak(float x, double korak) {
+    return static_cast<float>(static_cast<double>(x) + korak);
+}
+
+float UFloat(double x) {
+    return static_cast<float>(Konacno(x));
+}
+
+// ---- The sign-change searches of the symmetric and fifth-domain designs --------------------
+
+// One trial of a search: its kind, residual and, for kind 2, the signs of the two
+// denominators of the residual's quotients.
+struct Pokusaj {
+    int vrsta = 0;
+    float r = 0;
+    int znak1 = 0;
+    int znak2 = 0;
+};
+
+int Znak(double x) {
+    return x > 0 ? 1 : x < 0 ? -1 : 0;
+}
+
+// Accepts a trial when the previous one was of the same kind and the residual changed sign.
+// A residual of kind 2 is a quotient: when one of its denominators changes sign as well, the
+// residual has jumped through infinity, and that sign change is a pole, not a solution. Such
+// a trial is not accepted; it is remembered like any other and the search goes on.
+class Pretraga {
+public:
+    bool Prihvati(const Pokusaj& t) {
+        const bool prihvacen =
+            ima_ && t.vrsta == pret_.vrsta && static_cast<double>(t.r) * pret_.r < 0 &&
+            (t.vrsta == 1 ||
+             (t.znak1 == pret_.znak1 && t.znak2 == pret_.znak2 && t.znak1 != 0 && t.znak2 != 0));
+        pret_ = t;
+        ima_ = true;
+        return prihvacen;
+    }
+
+private:
+    bool ima_ = false;
+    Pokusaj pret_;
+};
+
+// ---- Minimum and maximum reinforcement -------------------------------------------------------
+
+std::string Povrsina(double x) {
+    return FormatirajBroj(x, 15, 2);
+}
+
+void MinMaxArmatura(Proracun& c) {
+    TDim& d = c.d;
+    const TPresjek& p = c.p;
+    const double A = PovrsinaBruto(d);
+    std::string poruka;
+    const double maxAs = 0.04 * A;
+    if (d.AsC > maxAs)
+        poruka = "As_c = " + Povrsina(d.AsC) + " cm2 > maxAs = " + Povrsina(maxAs) + " cm2";
+    if (d.AsT > maxAs)
+        poruka += "\r\nAs_t = " + Povrsina(d.AsT) + " cm2 > maxAs = " + Povrsina(maxAs) + " cm2";
+    if (p.ima(sfPetoPodrucje)) {
+        // Per layer: half of the larger of 15 % of the force over the yield stress and 0.3 %.
+        const double minAs = std::max(std::fabs(p.Nu) * 0.15 / (p.sigv * 0.1) / 2, 0.003 * A / 2);
+        if (d.AsT < minAs) {
+            poruka =
+                "As = " + Povrsina(2 * d.AsT) + " cm2 < minAs = " + Povrsina(2 * minAs) + " cm2";
+            d.AsT = d.AsC = minAs;
+        }
+    } else {
+        const double fyk = c.o.katalozi.celik.at(static_cast<std::size_t>(p.Celik)).fyk;
+        const double minAs = std::max(0.6 * d.b0 * d.h / fyk, 0.0015 * d.b0 * d.h);
+        if (d.AsT < minAs) {
+            poruka = "As = " + Povrsina(d.AsT) + " cm2 < minAs = " + Povrsina(minAs) + " cm2";
+            d.AsT = minAs;
+            if (p.ima(sfSimetricno))
+                d.AsC = minAs;
+        }
+    }
+    if (!poruka.empty() && c.o.PrikaziPoruke)
+        c.o.poruke.Prikazi(poruka, VrstaPoruke::Upozorenje, dgOK);
+}
+
+// ---- The branches of the design --------------------------------------------------------------
+
+// Pure normal force: both layers alike, in tension at the yield strain or compressed at 2.
+void CistaNormalnaSila(Proracun& c) {
+    TPresjek& p = c.p;
+    TDim& d = c.d;
+    double As = 0;
+    if (p.Nu >= 0) {
+        d.epsa = d.epsb = p.epsv;
+        p.Status |= sfZategnut;
+        As = p.Nu / (p.sigv * 2 / 10);
+    } else {
+        const double s = c.napon(2);
+        As = (-p.Nu - PovrsinaBruto(d) * p.fB / 10) / (s * 2 / 10);
+        d.epsa = d.epsb = 2;
+        p.Status |= sfPetoPodrucje;
+    }
+    Konacno(As);
+    if (As > 0)
+        d.AsC = d.AsT = As;
+}
+
+// Both layers in tension (the force acts between them): the lever rule.
+void ObaZategnuta(Proracun& c) {
+    TPresjek& p = c.p;
+    TDim& d = c.d;
+    p.Status |= sfZategnut;
+    const double F = Konacno(c.Ma / (d.h - (d.d1 + d.d2)));
+    d.AsC = std::fabs(F / (p.sigv * 0.1));
+    d.AsT = std::fabs((F + p.Nu) / (p.sigv * 0.1));
+    d.epsa = d.epsb = p.Propis == TPropis::EC2 ? 20 : 10;
+}
+
+// The tension steel for the strain state found by a scan; the face without reinforcement.
+void ZategnutaArmatura(Proracun& c) {
+    TDim& d = c.d;
+    const double sT = c.napon(d.epsa);
+    const double As = c.Ma / (sT * c.zeta(d.epsa, d.epsb) * c.dd() * 0.1) + c.p.Nu / (sT * 0.1);
+    // A negative area means the face needs no reinforcement.
+    d.AsT = std::max(Konacno(As), 0.0);
+    d.AsC = 0;
+}
+
+// Domain 2: the steel at its limit strain, the concrete strain scanned upwards.
+void Podrucje2(Proracun& c) {
+    const float ea = c.g.epsaMax;
+    float eb = 0;
+    float najbolje = 3.4e38f;
+    float ebNajbolje = 0;
+    while (eb < 3.49979) {
+        eb = Korak(eb, 0.0002);
+        const float m = c.mu(ea, eb);
+        if (m > 0) {
+            const float razlika = std::fabs(c.muSd - m);
+            if (razlika < najbolje) {
+                najbolje = razlika;
+                ebNajbolje = eb;
+            }
+        }
+    }
+    c.d.epsa = ea;
+    c.d.epsb = ebNajbolje;
+    ZategnutaArmatura(c);
+}
+
+// Domain 3: the concrete at 3.5, the steel strain scanned down to the limit of single
+// reinforcement.
+void Podrucje3(Proracun& c) {
+    float ea = c.g.epsaMax;
+    float najbolje = 3.4e38f;
+    float eaNajbolje = ea;
+    while (ea > c.g.epsaLim) {
+        ea = Korak(ea, -0.005);
+        const float razlika = std::fabs(c.muSd - c.mu(ea, 3.5));
+        if (razlika < najbolje) {
+            najbolje = razlika;
+            eaNajbolje = ea;
+        }
+    }
+    c.d.epsa = eaNajbolje;
+    c.d.epsb = 3.5;
+    ZategnutaArmatura(c);
+}
+
+// Fifth domain, symmetric: the strain turns about the pivot from 3.5 at the top down to
+// 2 per mille over the whole depth.
+void PetoPodrucje(Proracun& c) {
+    TPresjek& p = c.p;
+    TDim& d = c.d;
+    p.Status |= sfPetoPodrucje;
+    const double h = d.h;
+    const float mu5 = UFloat(d.M * 1000 / (h * h * d.b * p.fB));
+    const float nu5 = UFloat(-p.Nu * 10 / (d.b * h * p.fB));
+    const double krakGore = h - c.yc() - d.d1;
+    const double krakDole = c.yc() - d.d2;
+    Pretraga pretraga;
+    for (int i = 0; i <= 1500; ++i) {
+        const float eTop = static_cast<float>(3.5 - i / 1000.0);
+        const float eBot = static_cast<float>(DonjaDilatacija5(eTop));
+        const double sTop = c.sigmaA5(Sloj::Pritisnuti, eBot, eTop);
+        const double sBot = c.sigmaA5(Sloj::Zategnuti, eBot, eTop);
+        const double a5 = alfa5(d, eBot, eTop);
+        const double momentBetona = e5(d, eBot, eTop, p.fB) * a5 / h;
+        const double nazivnikN = (sBot + sTop) / p.sigv;
+        const double nazivnikM = krakGore * sTop - krakDole * sBot;
+        const float omegaN = nazivnikN != 0 ? static_cast<float>((nu5 - a5) / nazivnikN) : 0.0f;
+        Pokusaj t;
+        if (std::fabs(nazivnikM) <= 1e-16) {
+            t.vrsta = 1;
+            t.r = static_cast<float>(mu5 - momentBetona);
+        } else {
+            const float omegaM =
+                static_cast<float>((mu5 - momentBetona) / (nazivnikM / (p.sigv * h)));
+            t = {2, static_cast<float>(omegaN - omegaM), Znak(nazivnikN), Znak(nazivnikM)};
+        }
+        if (pretraga.Prihvati(t)) {
+            d.epsa = eBot;
+            d.epsb = eTop;
+            d.AsT = Konacno(omegaN * d.b * h * p.fB / p.sigv);
+            if (!(d.AsT > 0))
+                d.AsT = d.epsa = d.epsb = 0;
+            d.AsC = d.AsT;
+            return;
+        }
+    }
+    d.AsC = d.AsT = d.epsa = d.epsb = 0;
+}
+
+// The reduced quantities of the symmetric design in domains 1 to 4.
+struct Simetricni {
+    float mu = 0;
+    float nu = 0;
+};
+
+// One trial state of the symmetric design; omegaM is the result if it is accepted.
+Pokusaj SimetricniPokusaj(const Proracun& c, const Simetricni& s, float ea, float eb,
+                          float& omegaM) {
+    const TDim& d = c.d;
+    const double sigv = c.p.sigv;
+    const double dd = c.dd();
+    const double sT = c.sigmaA(Sloj::Zategnuti, eb, ea);
+    const double sC = c.sigmaA(Sloj::Pritisnuti, eb, ea);
+    const double om = c.omegaB(ea, eb);
+    // Depth of the concrete resultant per compressed depth, of the actual compressed zone
+    // (for a rectangle kp(eb); for a T section with the axis in the web it is deeper).
+    const double a = alfaT(d, ea, eb, c.zakon);
+    const double dubina = a != 0 ? mT(d, ea, eb, c.zakon) / a : 0;
+    const double nazivnikM = ((d.h - c.yc() - d.d1) * sC + (c.yc() - d.d2) * sT) / (dd * sigv);
+    const double momentBetona = om * ((d.h - c.yc()) / dd - dubina * eb / (ea + eb));
+    omegaM = nazivnikM != 0 ? static_cast<float>((s.mu - momentBetona) / nazivnikM) : 0.0f;
+    if (std::fabs(sT - sC) <= 1e-16)
+        return {1, static_cast<float>(s.nu - om), 0, 0};
+    const float omegaN = static_cast<float>((s.nu - om) * sigv / (sC - sT));
+    return {2, static_cast<float>(omegaN - omegaM), Znak(sC - sT), Znak(nazivnikM)};
+}
+
+// Symmetric design in domains 1 to 4, falling back to the fifth domain when no state
+// balances the forces.
+void Simetricno(Proracun& c, float ea0) {
+    TPresjek& p = c.p;
+    TDim& d = c.d;
+    p.Status |= sfSimetricno;
+    const double dd = c.dd();
+    const Simetricni s{UFloat(d.M * 1000 / (dd * dd * d.b * p.fB)),
+                       UFloat(-p.Nu * 10 / (dd * d.b * p.fB))};
+    Pretraga pretraga;
+    float omegaM = 0;
+    auto prihvati = [&](float ea, float eb) {
+        if (!pretraga.Prihvati(SimetricniPokusaj(c, s, ea, eb, omegaM)))
+            return false;
+        d.epsa = ea;
+        d.epsb = eb;
+        // A negative area means the faces need no reinforcement.
+        d.AsT = d.AsC = std::max(Konacno(omegaM * d.b * dd * p.fB / p.sigv), 0.0);
+        return true;
+    };
+    // Path 1: the steel at ea0, the concrete strain raised from the state in which the
+    // compression layer is unstrained.
+    const float ea = ea0;
+    const float ebPocetak = UFloat(d.d1 * ea / (d.h - d.d1 - d.d2));
+    for (float eb = ebPocetak; eb < 3.4989;) {
+        eb = Korak(eb, 0.001);
+        if (prihvati(ea, eb))
+            return;
+    }
+    // Path 2: the concrete at 3.5, the steel strain lowered.
+    float ea2 = ebPocetak > 3.5 ? UFloat((d.h - d.d1 - d.d2) / d.d1 * 3.5) : ea0;
+    while (ea2 > 0.0011) {
+        ea2 = Korak(ea2, -0.001);
+        if (prihvati(ea2, 3.5f))
+            return;
+    }
+    PetoPodrucje(c);
+}
+
+// Symmetric reinforcement with both layers in tension.
+void SimetricnoZategnuto(Proracun& c) {
+    TPresjek& p = c.p;
+    TDim& d = c.d;
+    p.Status |= sfZategnut;
+    const double h = d.h;
+    const float nu = UFloat(p.Nu * 10 / (p.fB * h * d.b));
+    const float muS = UFloat(d.M * 1000 / (h * h * d.b * p.fB));
+    // The bottom layer yields; the moment about the top layer gives its force.
+    const float omega = UFloat(((h - c.yc() - d.d1) * nu / h + muS) / ((h - d.d1 - d.d2) / h));
+    d.AsC = d.AsT = Konacno(h * omega * d.b * p.fB / p.sigv);
+    d.epsa = p.epsv;
+    d.epsb = Konacno((nu / static_cast<double>(omega) - 1) * p.sigv / c.celik.Es * 1000);
+}
+
+// Tension and compression reinforcement at the limit of single reinforcement. Returns false
+// when the compression area would not be smaller than the tension area.
+bool Dvostruko(Proracun& c, float omegaLim, float zetaLim) {
+    TPresjek& p = c.p;
+    TDim& d = c.d;
+    const double dd = c.dd();
+    const double z = d.h - d.d1 - d.d2;
+    const double sC = c.sigmaA(Sloj::Pritisnuti, 3.5, c.g.epsaLim);
+    const double sT = c.sigmaA(Sloj::Zategnuti, 3.5, c.g.epsaLim);
+    const double MbLim = dd * dd * (static_cast<double>(omegaLim) * zetaLim) * d.b * p.fB * 0.1;
+    const double dM = c.Ma - MbLim;
+    const double AsC = Konacno(dM / (z * sC * 0.1));
+    const double AsT =
+        Konacno(MbLim / (zetaLim * dd * sT * 0.1) + p.Nu / (sT * 0.1) + dM / (sT * 0.1 * z));
+    if (AsC >= AsT)
+        return false;
+    d.AsC = AsC;
+    d.AsT = AsT;
+    d.epsa = c.g.epsaLim;
+    d.epsb = 3.5;
+    return true;
+}
+
+// Kern test: a compressive force inside the kern compresses the whole section.
+bool UJezgru(const Proracun& c) {
+    const TPresjek& p = c.p;
+    if (!(p.Nu <= -1e-5))
+        return false;
+    const double jezgro = MomentInercijeBruto(c.d) / (PovrsinaBruto(c.d) * c.yc());
+    return std::fabs(Konacno(p.Mu * 100 / p.Nu)) < Konacno(jezgro);
+}
+
+} // namespace
+
+Grana IzaberiGranu(float muSd, bool simetricno, float omega10, float zeta10, float omegaLim,
+                   float zetaLim) {
+    if (simetricno)
+        return muSd < 0 ? Grana::SimetricnoZategnuto : Grana::Simetricno;
+    if (muSd < 0)
+        return Grana::ObaZategnuta;
+    if (muSd > static_cast<double>(omegaLim) * zetaLim)
+        return Grana::Dvostruko;
+    if (muSd < static_cast<double>(omega10) * zeta10)
+        return Grana::Podrucje2;
+    return Grana::Podrucje3;
+}
+
+namespace {
+
+void Savijanje(Proracun& c) {
+    TPresjek& p = c.p;
+    TDim& d = c.d;
+    c.g = Granice(p, c.o.katalozi, c.o.betonEx);
+    const float em = c.g.epsaMax, el = c.g.epsaLim;
+    const float omega10 = c.omegaB(em, 3.5), zeta10 = c.zeta(em, 3.5);
+    const float omegaLim = c.omegaB(el, 3.5), zetaLim = c.zeta(el, 3.5);
+    if (JeNula(p.Mu)) {
+        CistaNormalnaSila(c);
+        return;
+    }
+    const double dd = c.dd();
+    c.Ma = UFloat(d.M * 100 - (c.yc() - d.d2) * p.Nu);
+    c.muSd = UFloat(c.Ma / (dd * dd * d.b * p.fB * 0.1));
+    if (UJezgru(c)) {
+        PetoPodrucje(c);
+        return;
+    }
+    switch (IzaberiGranu(c.muSd, p.ima(sfSimetricno), omega10, zeta10, omegaLim, zetaLim)) {
+    case Grana::SimetricnoZategnuto:
+        SimetricnoZategnuto(c);
+        break;
+    case Grana::Simetricno:
+        Simetricno(c, em);
+        break;
+    case Grana::ObaZategnuta:
+        ObaZategnuta(c);
+        break;
+    case Grana::Dvostruko:
+        if (!Dvostruko(c, omegaLim, zetaLim))
+            Simetricno(c, em);
+        break;
+    case Grana::Podrucje2:
+        Podrucje2(c);
+        break;
+    case Grana::Podrucje3:
+        Podrucje3(c);
+        break;
+    }
+}
+
+// Inputs the design divides by or compares: a value that is not a number ends it at once
+// instead of slipping through a comparison.
+void ProvjeriUlaz(const TPresjek& p) {
+    for (double x :
+         {p.b, p.b0, p.h, p.h0, p.d1, p.d2, p.Mu, p.Nu, p.Qu, p.fB, p.sigv, p.epsv, p.alfa, p.beta})
+        if (!std::isfinite(x))
+            throw GreskaProracuna(PorukaNeispravanBroj);
+}
+
+void Dizajn(TPresjek& p, TDim& d, const Okruzenje& o) {
+    ProvjeriUlaz(p);
+    PripremiDim(p, o.katalozi, true, true);
+    Proracun c{p, d, o, o.PrikaziPoruke ? &o.poruke : nullptr, ZakonCelikaPresjeka(p, o.katalozi)};
+    if (std::fabs(d.M) < 0.01 && std::fabs(p.Nu) < 0.01) {
+        // Unloaded: no reinforcement; the strains are not written.
+        p.Aa1 = p.Aa2 = 0;
+        ProracunSmicanja(p, d, o);
+        return;
+    }
+    Savijanje(c);
+    for (double x : {d.AsC, d.AsT, d.epsa, d.epsb})
+        Konacno(x);
+    if (o.MinMaxArmatura)
+        MinMaxArmatura(c);
+    ProracunSmicanja(p, d, o);
+    const bool okrenut = p.ima(sfNegativan);
+    p.Aa1 = okrenut ? d.AsT : d.AsC;
+    p.Aa2 = okrenut ? d.AsC : d.AsT;
+    p.epsa = d.epsa;
+    p.epsb = d.epsb;
+}
+
+} // namespace
+
+void Dimenzioniraj(TPresjek& p, const Okruzenje& o) {
+    // On an error the section gets back everything it held before the call; the working
+    // object is released by its guard in either case.
+    const TPresjek prije = p;
+    try {
+        RadniObjekat dim(p);
+        Dizajn(p, *dim, o);
+    } catch (...) {
+        p = prije;
+        throw;
+    }
+}
+
+} // namespace nmk

@@ -1,0 +1,29 @@
+#pragma once
+// Shear design: the stirrup area per metre for the design shear force, under either code,
+// with the check of the compressed concrete struts. It runs as the last step of the bending
+// design, while the working object still holds the bending reinforcement.
+
+#include "engine/okruzenje.h"
+#include "engine/presjek.h"
+
+namespace nmk {
+
+// Texts of the shear design's information messages.
+inline constexpr const char* PorukaMinimalnaSmicuca = "Minimalna smicuca armatura";
+inline constexpr const char* PorukaUsvojenaMinimalna = "Usvojena minimalna smicuca armatura !";
+
+// Writes Avil (cm2/m) for Qu from the section and the bending result in `dim` (b, b0, h, d2,
+// AsT and the gross area). May set sfIzracunat, or on failure of the compressed struts set
+// sfLomDijagonala and clear Ispravan, leaving Avil as it was. Messages go to o.poruke only
+// while o.PrikaziPoruke is on. A non-finite intermediate value throws GreskaProracuna.
+void ProracunSmicanja(TPresjek& p, const TDim& dim, const Okruzenje& o);
+
+// Minimum stirrup ratio of EC 2 for a concrete of strength fck and a steel of yield stress
+// fyk: its row of the table (three concrete groups) interpolated on the parabola through the
+// steels 220, 400 and 500 N/mm2.
+float rhoMin(double fck, double fyk);
+
+// The stirrup term cos alfa + sin alfa cot theta, angles in degrees.
+double StremenskiClan(double alfaStepeni, double thetaStepeni);
+
+} // namespace nmk
