@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 // A program folder of its own with the shipped catalogues, and a project in it.
 class ProjektniFajl : public ::testing::Test {
-protected:
+public:
     fs::path folder;
     Projekat pr;
     test::SnimajucePoruke poruke;
