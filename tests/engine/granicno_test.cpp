@@ -3,6 +3,7 @@
 #include "common/katalozi.h"
 #include "common/pomocnici.h"
 #include "engine/cvrstoce.h"
+#include "engine/dimenzioniranje.h"
 #include "engine/greska.h"
 #include "engine/materijali.h"
 
@@ -468,6 +469,85 @@ TEST(GranicniMomenat, StrainsItReportsGiveBackTheNormalForceAndMomentInModeTwo) 
         EXPECT_THAT(ovo.Mu, IsNear(p.Mu, 1e-5 * (1 + najvecaSila * p.h / 100))) << s.opis;
     }
     EXPECT_GT(peto, 5); // the fifth domain is exercised too
+}
+
+// ---- Mode 0 against mode 1 ------------------------------------------------------------------
+
+// Generated design loads: a sagging moment with a normal force from moderate tension to
+// heavy compression, on rectangles and T beams of both codes.
+struct Opterecenje {
+    TPresjek p;
+    std::string opis;
+};
+
+std::vector<Opterecenje> GenerisanaOpterecenja(int broj) {
+    std::mt19937 gen(1987);
+    auto u = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(gen); };
+    std::vector<Opterecenje> slucajevi;
+    for (int i = 0; i < broj; ++i) {
+        Geometrija g;
+        if (i % 3 == 2) {
+            g = {TOblik::T, u(60, 150), u(20, 40), u(40, 90), u(8, 20), u(3, 7), u(3, 7)};
+        } else {
+            g.b = g.b0 = u(20, 60);
+            g.h = g.h0 = u(30, 90);
+            g.d1 = u(3, 7);
+            g.d2 = u(3, 7);
+        }
+        TPresjek p = Presjek(i % 2 ? TPropis::EC2 : TPropis::PBAB87, g, 0, 0);
+        const double bruto = p.b * p.h0 + p.b0 * (p.h - p.h0);
+        const double nosivost = bruto * p.fB / 10;                  // kN
+        const double moment = nosivost * (p.h - p.d1 - p.d2) / 100; // kNm
+        p.Mu = u(0.02, 0.5) * moment;
+        p.Nu = u(-0.9, 0.1) * nosivost;
+        if (i % 7 == 3)
+            p.Status |= sfSimetricno;
+        slucajevi.push_back({p, "case " + std::to_string(i) + ": Mu = " + std::to_string(p.Mu) +
+                                    ", Nu = " + std::to_string(p.Nu)});
+    }
+    return slucajevi;
+}
+
+// The moment the scan of mode 1 can miss: the change of the moment between the state it
+// reports and the trial before it.
+double KorakMomenta(const TPresjek& p, Okolina& o) {
+    const bool u5 = p.ima(sfPetoPodrucje);
+    const Dilatacije d = PrethodnoStanje(p, epsaMax(p, o.betonEx));
+    return std::fabs(SileZa(p, p.epsa, p.epsb, u5, o).Mu - SileZa(p, d.ea, d.eb, u5, o).Mu);
+}
+
+// Areas designed for (Mu, Nu) carry at least Mu under Nu. The design picks its state by its
+// own scan (0.0002 and 0.005 per mille on the two single-reinforcement lines), which moves
+// the lever arm of the concrete force by a few parts in ten thousand; mode 1 adds one step
+// of its own scan.
+TEST(GranicniMomenat, CarriesAtLeastTheMomentTheAreasWereDesignedFor) {
+    int provjereno = 0;
+    for (Opterecenje& s : GenerisanaOpterecenja(240)) {
+        Okolina o;
+        o.okr.MinMaxArmatura = false;
+        TPresjek p = s.p;
+        Dimenzioniraj(p, o.okr);
+        if (p.ima(sfZategnut))
+            continue; // no compressed concrete: outside the states mode 1 scans
+        // The fallbacks of the design that end without any area (the fifth-domain design of
+        // a load inside the kern, the symmetric search that finds no state) claim that the
+        // concrete alone carries the load, which is not always so; that fault of the design
+        // is tracked apart from this property.
+        if (JeNula(p.Aa1) && JeNula(p.Aa2) && (p.ima(sfPetoPodrucje) || p.ima(sfSimetricno)))
+            continue;
+        TPresjek m = s.p;
+        m.Aa1 = p.Aa1;
+        m.Aa2 = p.Aa2;
+        m.Status = 0;
+        m.Mu = -1;
+        m.epsb = -1;
+        Granicni(m, o);
+        ASSERT_GT(m.epsb, 0) << s.opis << ": no state found";
+        const double tol = KorakMomenta(m, o) + 1e-3 * s.p.Mu + 1e-3;
+        EXPECT_GE(m.Mu, s.p.Mu - tol) << s.opis << ", Aa1 = " << p.Aa1 << ", Aa2 = " << p.Aa2;
+        ++provjereno;
+    }
+    EXPECT_GT(provjereno, 200);
 }
 
 } // namespace
