@@ -4,6 +4,7 @@
 #include "engine/greska.h"
 #include "engine/materijali.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace nmk {
@@ -139,9 +140,14 @@ std::optional<Stanje> Podrucja1do4(const TPresjek& p, const Kontekst& k, float e
             return Stanje{ea, eb, false, Moment14(k, n, ea, eb)};
     }
     eb = 3.5f;
-    const double osaNaDnu = -3.5 * k.dim.d2 / k.dim.h;
-    while (Pomakni(ea, -Korak) >= osaNaDnu) {
-        ea = Pomakni(ea, -Korak);
+    // A bottom cover of the whole depth or more (a section the input check refuses) would put
+    // the end at or beyond -3.5, where ea + eb vanishes; the bound keeps such a scan finite.
+    const double osaNaDnu = std::max(-3.5, -3.5 * k.dim.d2 / k.dim.h);
+    for (float sljedeca = Pomakni(ea, -Korak); sljedeca >= osaNaDnu;
+         sljedeca = Pomakni(ea, -Korak)) {
+        if (sljedeca == ea)
+            break; // a steel strain limit so large that a step no longer changes it in float
+        ea = sljedeca;
         if (zapis.Prihvati(Ostatak14(k, n, ea, eb)))
             return Stanje{ea, eb, false, Moment14(k, n, ea, eb)};
     }

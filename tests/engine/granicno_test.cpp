@@ -370,6 +370,18 @@ TEST(GranicniMomenat, DegenerateSectionThrowsAndLeavesTheSectionAsItWas) {
     EXPECT_FALSE(p.Dim);
 }
 
+// A steel strain limit at which a step of 0.001 no longer changes a float must not stall
+// the scan; the search ends on the states it can still reach.
+TEST(GranicniMomenat, EndsItsScanForASteelStrainLimitBeyondSinglePrecisionSteps) {
+    Okolina o;
+    o.betonEx.esu = 1e7;
+    TPresjek p = Presjek(TPropis::EC2, Pravougaonik, 8, 8);
+    p.Nu = -0.9 * (p.b * p.h * p.fB + Napon(p, 2) * 16) / 10;
+    Granicni(p, o);
+    EXPECT_TRUE(p.ima(sfPetoPodrucje));
+    EXPECT_FALSE(p.Dim);
+}
+
 TEST(GranicneSile, DegenerateStateThrowsAndLeavesTheSectionAsItWas) {
     struct Red {
         double b, ea, eb;
