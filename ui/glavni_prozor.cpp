@@ -7,10 +7,10 @@
 #include "ui/armatura_dijalog.h"
 #include "ui/brojevi.h"
 
-#if __has_include("data/provjera.h")
 #include "data/provjera.h"
-#define NMK_IMA_PROVJERU 1
-#endif
+#include "ui/pregled_stampe.h"
+#include "ui/prsline.h"
+#include "ui/ugibi.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -462,9 +463,7 @@ void TMainForm::Proracun() {
     TPresjek& radni = pr_.Radni();
     ResetujRezultate(radni);
     prenos_.Procitaj(radni);
-#ifdef NMK_IMA_PROVJERU
     ProvjeriUlaz(radni, pr_.betonEx, poruke_);
-#endif
     if (!radni.Ispravan)
         return;
     pr_.sistem.Izmijenjen = true;
@@ -600,25 +599,41 @@ template <typename Dijalog> void TMainForm::NaIzabranom(Dijalog&& dijalog) {
     pr_.VratiRadni();
 }
 
+TfrmArmatura& TMainForm::DijalogArmature() {
+    if (!frmArmatura_)
+        frmArmatura_ = new TfrmArmatura(pr_.katalozi, poruke_, pr_.folder, this);
+    return *frmArmatura_;
+}
+
+TfrmPrsline& TMainForm::DijalogPrslina() {
+    if (!frmPrsline_)
+        frmPrsline_ = new TfrmPrsline(
+            pr_, poruke_, [this](TPresjek& p) { ArmaturaZa(p); }, this);
+    return *frmPrsline_;
+}
+
+TfrmUgibi& TMainForm::DijalogUgiba() {
+    if (!frmUgibi_)
+        frmUgibi_ = new TfrmUgibi(
+            pr_, poruke_, [this](TPresjek& p) { ArmaturaZa(p); }, this);
+    return *frmUgibi_;
+}
+
+void TMainForm::ArmaturaZa(TPresjek& p) {
+    DijalogArmature().Prikazi(p);
+    ZapisiIPrikazi(p);
+}
+
 void TMainForm::Armatura() {
-    NaIzabranom([this](TPresjek& p) {
-        std::unique_ptr<TfrmArmatura> vlastiti;
-        TfrmArmatura* dijalog = frmArmatura_;
-        if (!dijalog) {
-            vlastiti = std::make_unique<TfrmArmatura>(pr_.katalozi, poruke_, pr_.folder, this);
-            dijalog = vlastiti.get();
-        }
-        dijalog->Prikazi(p);
-        ZapisiIPrikazi(p);
-    });
+    NaIzabranom([this](TPresjek& p) { ArmaturaZa(p); });
 }
 
 void TMainForm::Prsline() {
-    NaIzabranom([this](TPresjek&) { NijeDostupno(poruke_); });
+    NaIzabranom([this](TPresjek& p) { DijalogPrslina().Prikazi(p); });
 }
 
 void TMainForm::Ugibi() {
-    NaIzabranom([this](TPresjek&) { NijeDostupno(poruke_); });
+    NaIzabranom([this](TPresjek& p) { DijalogUgiba().Prikazi(p); });
 }
 
 // ---- other commands ----
@@ -632,11 +647,25 @@ void TMainForm::Opcije() {
 }
 
 void TMainForm::Stampaj() {
-    NijeDostupno(poruke_);
+    // The preview takes the whole screen's attention: the main window is hidden meanwhile
+    // and shown again however the preview ends.
+    const bool bioVidljiv = isVisible();
+    hide();
+    try {
+        TfrmPregledStampe pregled(pr_, postavke_, poruke_, nullptr);
+        pregled.exec();
+    } catch (const std::exception& e) {
+        poruke_.Obicna(e.what());
+    }
+    if (bioVidljiv)
+        show();
 }
 
 void TMainForm::PodesiStampac() {
-    NijeDostupno(poruke_);
+    if (!stampac_)
+        stampac_ = std::make_unique<QPrinter>();
+    QPageSetupDialog dijalog(stampac_.get(), this);
+    dijalog.exec();
 }
 
 void TMainForm::Pomoc() {

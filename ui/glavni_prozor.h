@@ -80,6 +80,10 @@ public:
     // section list, code set; then shows section 0 and makes the working section current.
     void PrimijeniProjekat(const std::filesystem::path& putanja);
 
+    // The bar dialog on a section, then the section shown in the window (also the "Armatura"
+    // buttons of the crack and deflection windows).
+    void ArmaturaZa(TPresjek& p);
+
     // The settings load of the start-up: defaults, then the persisted values when the key
     // exists.
     void UcitajPostavke();
@@ -121,6 +125,10 @@ private:
     // Runs a dialog on the section at the current index; the working section is current again
     // afterwards, also when the dialog ends by an error.
     template <typename Dijalog> void NaIzabranom(Dijalog&& dijalog);
+    TfrmArmatura& DijalogArmature();
+    TfrmPrsline& DijalogPrslina();
+    TfrmUgibi& DijalogUgiba();
+
     void AutomatskiProracun();
     std::filesystem::path ProgramskiFolder() const { return pr_.folder; }
 
