@@ -105,6 +105,28 @@ float RazmakPrslina(const TPresjek& p, const TDim& d, const Raspored& r, double 
     return static_cast<float>(Konacno(2.0 * (r.c + r.D / 10.0) + k2 * k3 * r.fiMax / mi));
 }
 
+// Fills the crack fields of the record; the deflection fields stay as the caller left them.
+void Zapisi(TDodatniPodaci& dp, TPresjek& p, const Okruzenje& o, const Raspored& r, double hef,
+            const StanjeII& st, float sigmaS, bool cijeliPritisnut) {
+    const CvrstoceZatezanja c = CvrstoceNaZatezanje(p, o.katalozi);
+    dp.fct = c.fct;
+    dp.fctfl = c.fctfl;
+    dp.SigS = sigmaS;
+    dp.SigC = st.sigmaC;
+    dp.XII = st.x;
+    dp.J = Bruto(*p.Dim).Jc;
+    dp.JIXI = IdealniMomenatInercijeI(p);
+    dp.JIXII0 = cijeliPritisnut ? dp.JIXI : IdealniMomenatInercijeII(p);
+    dp.Mr = MomenatNastajanjaPrslina(p, o);
+    dp.SigAr = cijeliPritisnut ? 0.0 : NaponUArmaturiPriMr(p, o);
+    dp.hEf = hef;
+    dp.nSipki = r.nL;
+    dp.mSlojeva = static_cast<std::int32_t>(
+        std::min<std::int64_t>(r.mL, std::numeric_limits<std::int32_t>::max()));
+    dp.D = r.D;
+    dp.CijeliPritisnut = cijeliPritisnut;
+}
+
 } // namespace
 
 void ProracunPrslina(TPresjek& p, const Okruzenje& o, TDodatniPodaci* dp, double a) {
@@ -145,32 +167,15 @@ void ProracunPrslina(TPresjek& p, const Okruzenje& o, TDodatniPodaci* dp, double
     }
     const float Wk = 1.7f * Wm;
 
-    TDodatniPodaci rezultat = dp ? *dp : TDodatniPodaci{};
-    if (dp) {
-        const CvrstoceZatezanja c = CvrstoceNaZatezanje(p, o.katalozi);
-        rezultat.fct = c.fct;
-        rezultat.fctfl = c.fctfl;
-        rezultat.SigS = sigmaS;
-        rezultat.SigC = st.sigmaC;
-        rezultat.XII = st.x;
-        rezultat.J = Bruto(*dim).Jc;
-        rezultat.JIXI = IdealniMomenatInercijeI(p);
-        rezultat.JIXII0 = cijeliPritisnut ? rezultat.JIXI : IdealniMomenatInercijeII(p);
-        rezultat.Mr = MomenatNastajanjaPrslina(p, o);
-        rezultat.SigAr = cijeliPritisnut ? 0.0 : NaponUArmaturiPriMr(p, o);
-        rezultat.hEf = hef;
-        rezultat.nSipki = r.nL;
-        rezultat.mSlojeva = static_cast<std::int32_t>(
-            std::min<std::int64_t>(r.mL, std::numeric_limits<std::int32_t>::max()));
-        rezultat.D = r.D;
-        rezultat.CijeliPritisnut = cijeliPritisnut;
-    }
-    // Nothing of the section changes before every value is known.
+    TDodatniPodaci zapis = dp ? *dp : TDodatniPodaci{};
+    if (dp)
+        Zapisi(zapis, p, o, r, hef, st, sigmaS, cijeliPritisnut);
+    // Nothing of the section or the record changes before every value is known.
     p.am = am;
     p.Wm = Wm;
     p.Wk = Wk;
     if (dp)
-        *dp = rezultat;
+        *dp = zapis;
 }
 
 } // namespace nmk

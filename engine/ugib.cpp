@@ -71,6 +71,41 @@ Ulaz Pripremi(const TPresjek& p, const Okruzenje& o) {
     return u;
 }
 
+// What the listing needs besides the terms of the two stages.
+struct Stanje {
+    Ugibi vI;
+    Ugibi vII;
+    double zeta = 0;
+    bool cijeliPritisnut = false;
+    double Jc = 0;
+    double JI = 0;
+    double JII = 0;
+};
+
+// Fills the deflection fields of the record; the crack fields stay as the caller left them.
+void Zapisi(TDodatniPodaci& dp, const TPresjek& p, const Okruzenje& o, const Stanje& s) {
+    const CvrstoceZatezanja c = CvrstoceNaZatezanje(p, o.katalozi);
+    const double z = s.zeta;
+    dp.fct = c.fct;
+    dp.fctfl = c.fctfl;
+    dp.XII = p.Dim->XII;
+    dp.J = s.Jc;
+    dp.JIXI = s.JI;
+    dp.JIXII0 = s.JII;
+    dp.C = z;
+    dp.Mr = MomenatNastajanjaPrslina(p, o);
+    dp.VEI = s.vI.VE;
+    dp.VFI = s.vI.VF;
+    dp.VSI = s.vI.VS;
+    dp.VEII = s.vII.VE;
+    dp.VFII = s.vII.VF;
+    dp.VSII = s.vII.VS;
+    dp.VE = (1 - z) * s.vI.VE + z * s.vII.VE;
+    dp.VF = (1 - z) * s.vI.VF + z * s.vII.VF;
+    dp.VS = (1 - z) * s.vI.VS + z * s.vII.VS;
+    dp.CijeliPritisnut = s.cijeliPritisnut;
+}
+
 } // namespace
 
 void ProracunUgiba(TPresjek& p, const Okruzenje& o, TDodatniPodaci* dp, double k, double l) {
@@ -101,34 +136,16 @@ void ProracunUgiba(TPresjek& p, const Okruzenje& o, TDodatniPodaci* dp, double k
     }
     const double v = Konacno((1 - zeta) * vI.Ukupno() + zeta * vII.Ukupno());
 
-    TDodatniPodaci rezultat = dp ? *dp : TDodatniPodaci{};
-    if (dp) {
-        const CvrstoceZatezanja c = CvrstoceNaZatezanje(p, o.katalozi);
-        rezultat.fct = c.fct;
-        rezultat.fctfl = c.fctfl;
-        rezultat.XII = dim->XII;
-        rezultat.J = g.Jc;
-        rezultat.JIXI = s1.JI;
-        rezultat.JIXII0 = cijeliPritisnut ? s1.JI : s2.JII;
-        rezultat.C = zeta;
-        rezultat.Mr = MomenatNastajanjaPrslina(p, o);
-        rezultat.VEI = vI.VE;
-        rezultat.VFI = vI.VF;
-        rezultat.VSI = vI.VS;
-        rezultat.VEII = vII.VE;
-        rezultat.VFII = vII.VF;
-        rezultat.VSII = vII.VS;
-        rezultat.VE = (1 - zeta) * vI.VE + zeta * vII.VE;
-        rezultat.VF = (1 - zeta) * vI.VF + zeta * vII.VF;
-        rezultat.VS = (1 - zeta) * vI.VS + zeta * vII.VS;
-        rezultat.CijeliPritisnut = cijeliPritisnut;
-    }
-    // Nothing of the section changes before every value is known.
+    TDodatniPodaci zapis = dp ? *dp : TDodatniPodaci{};
+    if (dp)
+        Zapisi(zapis, p, o,
+               {vI, vII, zeta, cijeliPritisnut, g.Jc, s1.JI, cijeliPritisnut ? s1.JI : s2.JII});
+    // Nothing of the section or the record changes before every value is known.
     p.vI = vI.Ukupno();
     p.vII = vII.Ukupno();
     p.v = v;
     if (dp)
-        *dp = rezultat;
+        *dp = zapis;
 }
 
 } // namespace nmk
