@@ -6,6 +6,8 @@
 #include "engine/granicno.h"
 #include "ui/armatura_dijalog.h"
 #include "ui/brojevi.h"
+#include "ui/crtez_widget.h"
+#include "ui/opcije.h"
 
 #include "data/provjera.h"
 #include "ui/pregled_stampe.h"
@@ -325,7 +327,9 @@ void TMainForm::NapraviDesnuKolonu(QWidget* r) {
 
     auto* dijagram = Napravi<QFrame>(r, "pnlDijagram", {214, 210, 465, 260});
     dijagram->setFrameShape(QFrame::StyledPanel);
-    pb_ = Napravi<QWidget>(dijagram, "pb", {2, 2, 461, 256});
+    pb_ = new CrtezWidget(dijagram);
+    pb_->setObjectName("pb");
+    pb_->setGeometry(2, 2, 461, 256);
     pb_->setCursor(Qt::CrossCursor);
     Savjet(pb_, "|Presjek, deformacije i naponi u betonu");
 }
@@ -429,13 +433,11 @@ bool TMainForm::eventFilter(QObject* objekat, QEvent* dogadjaj) {
 // ---- drawing ----
 
 void TMainForm::Crtaj(const TPresjek* p, bool samoObris) {
-    (void)p;
-    (void)samoObris;
-    pb_->update();
+    pb_->Prikazi(p, samoObris);
 }
 
 void TMainForm::ObrisiDijagrame() {
-    pb_->update();
+    pb_->Natpisi(false);
 }
 
 void TMainForm::CrtajObris() {
@@ -444,8 +446,10 @@ void TMainForm::CrtajObris() {
 }
 
 void TMainForm::OsvjeziCrtez() {
-    if (pr_.BrojPresjeka() <= 0)
+    if (pr_.BrojPresjeka() <= 0) {
+        Crtaj(nullptr, true);
         return;
+    }
     const int i = pr_.sistem.IzabraniPresjek;
     if (i >= 0 && i < pr_.BrojPresjeka())
         Crtaj(&pr_.presjeci[static_cast<std::size_t>(i)], false);
@@ -455,6 +459,7 @@ void TMainForm::ZapisiIPrikazi(const TPresjek& p) {
     if (!prenos_.Zapisi(p))
         return;
     Crtaj(&p, !p.Ispravan);
+    pb_->Natpisi(true);
 }
 
 // ---- Calculate ----
@@ -643,7 +648,10 @@ void TMainForm::Materijali() {
 }
 
 void TMainForm::Opcije() {
-    NijeDostupno(poruke_);
+    // The dialog writes the options into the project; the recalculation on choosing a
+    // material, a partial factor or the symmetry follows TSistem::AutomatskiProracun.
+    TfrmOpcije opcije(pr_.sistem, pr_.betonEx, poruke_, this);
+    opcije.exec();
 }
 
 void TMainForm::Stampaj() {

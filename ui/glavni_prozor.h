@@ -21,6 +21,7 @@ class QPrinter;
 
 namespace nmk::ui {
 
+class CrtezWidget;
 class TfrmArmatura;
 class TfrmPrsline;
 class TfrmUgibi;
@@ -139,7 +140,7 @@ private:
     DijaloziFajla* dijalozi_ = nullptr;
     KontroleGlavnog k_;
     Prenos prenos_;
-    QWidget* pb_ = nullptr;
+    CrtezWidget* pb_ = nullptr;
     std::unique_ptr<QPrinter> stampac_;
     std::map<QLineEdit*, QLabel*> oznake_;
 
