@@ -41,6 +41,17 @@ double Konacan(CitacToka& c, const char* polje) {
     return x;
 }
 
+double Dimenzija(CitacToka& c, const char* polje) {
+    const std::size_t pocetak = c.Pozicija();
+    const double x = Konacan(c, polje);
+    if (std::fabs(x) > NajvecaDimenzija)
+        throw GreskaCitanja(std::string("Dimenzija ") + polje + " = " + std::to_string(x) +
+                            " cm je izvan granica presjeka (najviše " +
+                            std::to_string(static_cast<int>(NajvecaDimenzija)) + " cm) (bajt " +
+                            std::to_string(pocetak) + ")");
+    return x;
+}
+
 std::int64_t CijeliURasponu(CitacToka& c, std::int64_t od, std::int64_t do_, const char* polje) {
     const std::size_t pocetak = c.Pozicija();
     const std::int64_t v = c.Cijeli();
@@ -122,12 +133,12 @@ constexpr std::size_t kNajmanjiDimZapis = 14 * razmjena::NajmanjaVrijednost;
 
 void CitajDimPresjek(CitacToka& c, Projekat& pr, const UlazDim& ulaz) {
     TPresjek& p = pr.presjeci.emplace_back();
-    p.b = razmjena::Konacan(c, "b");
-    p.b0 = razmjena::Konacan(c, "b0");
-    p.h = razmjena::Konacan(c, "h");
-    p.h0 = razmjena::Konacan(c, "h0");
-    p.d1 = razmjena::Konacan(c, "d1");
-    p.d2 = razmjena::Konacan(c, "d2");
+    p.b = razmjena::Dimenzija(c, "b");
+    p.b0 = razmjena::Dimenzija(c, "b0");
+    p.h = razmjena::Dimenzija(c, "h");
+    p.h0 = razmjena::Dimenzija(c, "h0");
+    p.d1 = razmjena::Dimenzija(c, "d1");
+    p.d2 = razmjena::Dimenzija(c, "d2");
     p.Mu = razmjena::Konacan(c, "Mu");
     p.Nu = razmjena::Konacan(c, "Nu");
     p.Qu = razmjena::Konacan(c, "Qu");

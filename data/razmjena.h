@@ -90,6 +90,10 @@ namespace razmjena {
 
 // A real that must be a finite number.
 double Konacan(CitacToka& c, const char* polje);
+// A length of the section in cm: finite and at most NajvecaDimenzija in magnitude. The
+// serviceability searches step through the depth, so an absurd depth would be a hang.
+inline constexpr double NajvecaDimenzija = 10000; // 100 m
+double Dimenzija(CitacToka& c, const char* polje);
 // An integer within [od, do_].
 std::int64_t CijeliURasponu(CitacToka& c, std::int64_t od, std::int64_t do_, const char* polje);
 // A count of items that need at least bajtovaPoStavci bytes each: not negative, and not more

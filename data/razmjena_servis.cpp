@@ -26,12 +26,12 @@ void CitajBetonEx(CitacToka& c, TBetonEx& bx) {
 }
 
 void CitajGeometriju(CitacToka& c, TPresjek& p) {
-    p.b = Konacan(c, "b");
-    p.b0 = Konacan(c, "b0");
-    p.h = Konacan(c, "h");
-    p.h0 = Konacan(c, "h0");
-    p.d1 = Konacan(c, "d1");
-    p.d2 = Konacan(c, "d2");
+    p.b = razmjena::Dimenzija(c, "b");
+    p.b0 = razmjena::Dimenzija(c, "b0");
+    p.h = razmjena::Dimenzija(c, "h");
+    p.h0 = razmjena::Dimenzija(c, "h0");
+    p.d1 = razmjena::Dimenzija(c, "d1");
+    p.d2 = razmjena::Dimenzija(c, "d2");
 }
 
 // A diameter and a count (both 16-bit); a positive count makes one group of bars.

@@ -226,6 +226,7 @@ TEST_F(Serija, RefusesEveryMalformedFileWithAReadError) {
         {"code 256", [] { return SaPoljem([](DimZapis& z) { z.propis = 256; }); }},
         {"shape 3", [] { return SaPoljem([](DimZapis& z) { z.oblik = 3; }); }},
         {"width NaN", [nan] { return SaPoljem([nan](DimZapis& z) { z.b = nan; }); }},
+        {"depth of a kilometre", [] { return SaPoljem([](DimZapis& z) { z.h = z.h0 = 1e5; }); }},
         {"moment infinite", [] { return SaPoljem([](DimZapis& z) { z.Mu = INFINITY; }); }},
         {"EC 2 with gamma 0",
          [] { return DimFajl({{DimZapis{.propis = 1, .beton = 14, .celik = 3}}}, 0.0, 1.15); }},
