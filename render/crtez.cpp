@@ -352,10 +352,15 @@ void OznaciDeformacije(Natpisi& n, const TPresjek& p, char sep) {
 
 } // namespace
 
-Natpisi Oznaci(const TPresjek& p, bool prikazi, char sep) {
+Natpisi PrazniNatpisi() {
     Natpisi n;
     N(n, Natpis::Aa1D).vidljiv = false;
     N(n, Natpis::Aa2D).vidljiv = false;
+    return n;
+}
+
+Natpisi Oznaci(const TPresjek& p, bool prikazi, char sep) {
+    Natpisi n = PrazniNatpisi();
     if (!prikazi || !p.ima(sfIzracunat) || !p.Ispravan)
         return n;
     auto broj = [sep](double x) { return FormatirajBroj(x, 6, 2, sep); };

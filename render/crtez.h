@@ -144,6 +144,9 @@ using Natpisi = std::array<StanjeNatpisa, BrojNatpisa>;
 // The concrete stress for a strain in per mille: fB on the plateau from 2, the parabola below.
 float NaponBetona(double fB, double eps);
 
+// Every label cleared, the framed ones hidden.
+Natpisi PrazniNatpisi();
+
 // The label operation: everything cleared; with `prikazi` and a calculated, valid section the
 // texts of the areas, the chosen bars, the strains and the stresses.
 Natpisi Oznaci(const TPresjek& p, bool prikazi, char separator);

@@ -73,7 +73,7 @@ CrtezWidget::CrtezWidget(QWidget* parent) : QWidget(parent) {
         }
         natpisi_[i] = l;
     }
-    PrimijeniNatpise(render::Natpisi{});
+    PrimijeniNatpise(render::PrazniNatpisi());
 }
 
 void CrtezWidget::Prikazi(const TPresjek* presjek, bool samoObris) {
@@ -87,7 +87,7 @@ void CrtezWidget::Prikazi(const TPresjek* presjek, bool samoObris) {
 
 void CrtezWidget::Natpisi(bool prikazi) {
     const char sep = DecimalniSeparator().toLatin1();
-    PrimijeniNatpise(presjek_ ? render::Oznaci(*presjek_, prikazi, sep) : render::Natpisi{});
+    PrimijeniNatpise(presjek_ ? render::Oznaci(*presjek_, prikazi, sep) : render::PrazniNatpisi());
 }
 
 void CrtezWidget::Obrisi() {
