@@ -7,7 +7,9 @@
 #include "ui/armatura_dijalog.h"
 #include "ui/brojevi.h"
 #include "ui/crtez_widget.h"
+#include "ui/materijal.h"
 #include "ui/opcije.h"
+#include "ui/sirina_ploce_dijalog.h"
 
 #include "data/provjera.h"
 #include "ui/pregled_stampe.h"
@@ -98,10 +100,6 @@ QPushButton* Dugme(QWidget* roditelj, const char* ime, const QString& tekst, QRe
     b->setText(tekst);
     b->setAutoDefault(false);
     return b;
-}
-
-void NijeDostupno(Poruke& poruke) {
-    poruke.Prikazi("Ova komanda jos nije dostupna.", VrstaPoruke::Greska, dgOK);
 }
 
 } // namespace
@@ -581,7 +579,10 @@ void TMainForm::DimenzijaUkucana(QLineEdit* polje) {
 }
 
 void TMainForm::SirinaPloce() {
-    NijeDostupno(poruke_);
+    TfrmSirinaPloceTPresjeka dijalog(
+        poruke_, [this] { return k_.ledtB0->text(); }, this);
+    if (dijalog.exec() == QDialog::Accepted)
+        k_.ledtB->setText(dijalog.Sirina());
     prenos_.Procitaj(pr_.Radni());
     Crtaj(&pr_.Radni(), true);
 }
@@ -644,7 +645,17 @@ void TMainForm::Ugibi() {
 // ---- other commands ----
 
 void TMainForm::Materijali() {
-    NijeDostupno(poruke_);
+    TfrmMaterijal dijalog(pr_, poruke_, this);
+    dijalog.exec();
+    if (!dijalog.Promijenjen())
+        return;
+    try {
+        UcitajBetone(pr_);
+        UcitajCelike(pr_);
+    } catch (const std::exception& e) {
+        poruke_.Obicna(e.what());
+    }
+    prenos_.PostaviPropis(prenos_.CekiraniPropis());
 }
 
 void TMainForm::Opcije() {
