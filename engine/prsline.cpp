@@ -136,6 +136,7 @@ void ProracunPrslina(TPresjek& p, const Okruzenje& o, TDodatniPodaci* dp, double
         p.Status |= sfNemaArmature;
         return;
     }
+    ProvjeriArmaturu(*dim);
     Konacno(a);
     Konacno(p.Vilica);
     const std::optional<double> x = VisinaPritisnuteZone(p);

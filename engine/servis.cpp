@@ -118,6 +118,13 @@ private:
 
 } // namespace
 
+void ProvjeriArmaturu(const TDim& d) {
+    for (const TUsvojenaArmatura* lista : {&d.ArmC, &d.ArmT})
+        for (const GrupaSipki& g : *lista)
+            if (g.precnik <= 0 || g.broj <= 0)
+                throw GreskaProracuna(PorukaNeispravnaArmatura);
+}
+
 CvrstoceZatezanja CvrstoceNaZatezanje(const TPresjek& p, const Katalozi& k) {
     const double fck = k.beton.at(static_cast<std::size_t>(p.Beton)).fck;
     const double faktor = p.Propis == TPropis::EC2 ? 0.30 : 0.25;

@@ -20,6 +20,14 @@ inline bool NulaSila(double N) {
     return JeNula(N);
 }
 
+// Message for a bar group whose diameter or count is not positive.
+inline constexpr const char* PorukaNeispravnaArmatura =
+    "Proračun nije moguć: prečnik i broj šipki moraju biti veći od nule";
+
+// Throws GreskaProracuna when a bar group of the working object (either face) has a diameter
+// or a count that is not positive: such a list can only come from a damaged file.
+void ProvjeriArmaturu(const TDim& d);
+
 // Mean tensile strength fct and flexural tensile strength fct,fl, N/mm2.
 struct CvrstoceZatezanja {
     double fct = 0;

@@ -115,6 +115,7 @@ void ProracunUgiba(TPresjek& p, const Okruzenje& o, TDodatniPodaci* dp, double k
         p.Status = sfNemaArmature;
         return;
     }
+    ProvjeriArmaturu(*dim);
     Konacno(k);
     Konacno(l);
     const std::optional<double> x = VisinaPritisnuteZone(p);

@@ -177,5 +177,19 @@ TEST_F(Prsline, NegativeMomentUsesTheTopBarsAndTheFlangeWidth) {
     EXPECT_GE(dp.nSipki, 12);
 }
 
+TEST_F(Prsline, BarGroupsWithoutPositiveDiameterOrCountAreRefused) {
+    const TUsvojenaArmatura losi[] = {{{0, 4}}, {{-16, 4}}, {{16, 0}}, {{16, 4}, {12, -2}}};
+    for (const TUsvojenaArmatura& l : losi) {
+        p.ArmDonja = l;
+        p.Wk = 9;
+        EXPECT_THROW(ProracunPrslina(p, o, &dp, 3), GreskaProracuna);
+        EXPECT_EQ(p.Wk, 9);
+        p.ArmDonja = {{16, 4}};
+        p.ArmGornja = l; // the compressed face is checked as well
+        EXPECT_THROW(ProracunPrslina(p, o, &dp, 3), GreskaProracuna);
+        p.ArmGornja.clear();
+    }
+}
+
 } // namespace
 } // namespace nmk

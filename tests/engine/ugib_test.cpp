@@ -170,5 +170,14 @@ TEST_F(Ugib, WithoutARecordTheResultsAreTheSame) {
     EXPECT_EQ(bez.vII, p.vII);
 }
 
+TEST_F(Ugib, BarGroupsWithoutPositiveDiameterOrCountAreRefused) {
+    p.v = 4;
+    for (const TUsvojenaArmatura& l : {TUsvojenaArmatura{{0, 4}}, TUsvojenaArmatura{{16, -1}}}) {
+        p.ArmDonja = l;
+        EXPECT_THROW(ProracunUgiba(p, o, &dp, 0.125, 500), GreskaProracuna);
+        EXPECT_EQ(p.v, 4);
+    }
+}
+
 } // namespace
 } // namespace nmk
