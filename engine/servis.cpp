@@ -57,7 +57,7 @@ MomentiII Momenti(const TDim& d, const Armatura& a, double x) {
 // Pure bending: the closed form of the cracked transformed section.
 double DubinaSavijanje(const TPresjek& p, const TDim& d, const Armatura& a) {
     const double n = d.n;
-    const double ispodPloce =
+    const bool ispodPloce =
         n * a.AsC * (d.h0 - d.d1) + d.b * d.h0 * d.h0 / 2 < n * a.AsT * (d.h - d.d2 - d.h0);
     double A = 0;
     double B = 0;
@@ -77,7 +77,7 @@ double DubinaSavijanje(const TPresjek& p, const TDim& d, const Armatura& a) {
 // A root counts only with the load point on the compressed side of the axis; otherwise the
 // concrete above the axis would be in tension, and the scan goes on.
 std::optional<double> DubinaSilom(const TDim& d, const Armatura& a, double M, double N) {
-    const double e0 = -100.0 * M / N;
+    const double e0 = Konacno(-100.0 * M / N);
     const double yc = Bruto(d).yc;
     const bool pritisak = N < 0;
     const bool nadolje = e0 > 0;
@@ -103,7 +103,7 @@ std::optional<double> DubinaSilom(const TDim& d, const Armatura& a, double M, do
 // Restores Dim.Mexp and Dim.XII after the second axis search, also on an exception.
 class VratiStanje {
 public:
-    VratiStanje(TPresjek& p) : p_(p), XII_(p.Dim->XII) {}
+    explicit VratiStanje(TPresjek& p) : p_(p), XII_(p.Dim->XII) {}
     ~VratiStanje() {
         p_.Dim->Mexp = std::fabs(p_.Mexp);
         p_.Dim->XII = XII_;

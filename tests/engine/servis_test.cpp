@@ -130,6 +130,16 @@ TEST(VisinaPritisnuteZone, TensionWithoutAxisIsAnError) {
     EXPECT_THROW(Dubina(p), GreskaProracuna);
 }
 
+TEST(VisinaPritisnuteZone, NonFiniteForcesAreAnErrorNotACompressedSection) {
+    TPresjek p = Primjer();
+    p.Nexp = -100;
+    p.Mexp = std::nan("");
+    EXPECT_THROW(Dubina(p), GreskaProracuna);
+    p.Mexp = 100;
+    p.Nexp = std::nan("");
+    EXPECT_THROW(Dubina(p), GreskaProracuna);
+}
+
 // Generated sections under an eccentric force: the depth found satisfies equilibrium of the
 // cracked transformed section and has the concrete above the axis in compression.
 TEST(VisinaPritisnuteZone, DepthFoundIsInEquilibriumWithCompressedConcrete) {
