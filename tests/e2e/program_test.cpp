@@ -74,14 +74,23 @@ TEST(Program, NamesBothCatalogueFilesWhenOneIsMissingAndRunsNoMode) {
     EXPECT_EQ(f.CitajRazmjenu(), "real 1.5\nreal 1.15\nint8 0\n");
 }
 
+// A build with windows starts the interactive program for any other word; that path
+// belongs to the window's tests.
+bool SaProzorima() {
+    const std::string cache = ProcitajFajl(BinFolder().parent_path() / "CMakeCache.txt");
+    return cache.find("NMK_BUILD_UI:BOOL=ON") != std::string::npos;
+}
+
 TEST(Program, TakesOnlyExactModeWords) {
     PrivremeniProgram f;
     f.NapraviRazmjenu("real 1.5\nreal 1.15\nint 0\n");
-    for (const char* nije : {"dim", "Dim", "DIM_", "", "PRSLINEX"}) {
-        const auto r = f.Program(Navodnici(nije));
-        EXPECT_NE(r.status, 0) << nije;
-        EXPECT_NE(r.greske.find("Upotreba"), std::string::npos) << nije;
-        EXPECT_EQ(f.CitajRazmjenu(), "real 1.5\nreal 1.15\nint8 0\n") << nije;
+    if (!SaProzorima()) {
+        for (const char* nije : {"dim", "Dim", "DIM_", "", "PRSLINEX"}) {
+            const auto r = f.Program(Navodnici(nije));
+            EXPECT_NE(r.status, 0) << nije;
+            EXPECT_NE(r.greske.find("Upotreba"), std::string::npos) << nije;
+            EXPECT_EQ(f.CitajRazmjenu(), "real 1.5\nreal 1.15\nint8 0\n") << nije;
+        }
     }
     EXPECT_EQ(f.Program("DIM").status, 0);
     EXPECT_EQ(f.CitajRazmjenu(), "int8 0\n");
