@@ -13,15 +13,22 @@
 #include <iostream>
 #include <optional>
 
+#ifdef NMK_WITH_UI
+#include "ui/interaktivno.h"
+#endif
+
 namespace {
 
 using namespace nmk;
 
 constexpr int kIzlazGreska = 1;
 
-// The interactive program. Until the main window exists, a first argument that is not a
-// mode word (or none) gets a short usage text and a non-zero status.
+// The interactive program: the main window (in a build without windows, a short usage text
+// and a non-zero status).
 int Interaktivno(int argc, char** argv, Projekat& pr) {
+#ifdef NMK_WITH_UI
+    return ui::PokreniInteraktivno(argc, argv, pr);
+#else
     (void)argc;
     (void)pr;
     std::cerr << "Upotreba: " << (argv[0] ? argv[0] : "nosivometrik") << " DIM | UGIB | PRSLINE\n"
@@ -30,13 +37,19 @@ int Interaktivno(int argc, char** argv, Projekat& pr) {
               << "  PRSLINE  sirine prslina presjeka iz ~Presjeci.prs\n"
               << "Fajl ~Presjeci.prs je u folderu programa; rezultati se upisuju u isti fajl.\n";
     return kIzlazGreska;
+#endif
 }
 
 // The required catalogue files are missing: the message names both full paths. A batch
 // writes it to stderr; the interactive program shows it as a box.
 int NedostajuFajlovi(const Projekat& pr, bool serija) {
-    (void)serija;
     KonzolnePoruke().SaNaslovom(NaslovGreskePrograma, PorukaNedostajuKatalozi(pr));
+#ifdef NMK_WITH_UI
+    if (!serija)
+        ui::PrikaziGreskuPokretanja(PorukaNedostajuKatalozi(pr));
+#else
+    (void)serija;
+#endif
     return kIzlazGreska;
 }
 

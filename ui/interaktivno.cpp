@@ -137,10 +137,12 @@ int PokreniInteraktivno(int argc, char** argv, Projekat& pr) {
     return status;
 }
 
-void PrikaziGreskuPokretanja(int argc, char** argv, const std::string& tekst) {
-    std::cerr << tekst << '\n';
+void PrikaziGreskuPokretanja(const std::string& tekst) {
     if (!ImaEkrana())
         return;
+    int argc = 1;
+    char ime[] = "nosivometrik";
+    char* argv[] = {ime, nullptr};
     QApplication app(argc, argv);
     QtPoruke().Prikazi(tekst, VrstaPoruke::Greska, dgOK);
 }

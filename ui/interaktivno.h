@@ -37,8 +37,8 @@ std::unique_ptr<TMainForm> NapraviProzore(Projekat& pr, Postavke& postavke, Poru
 // and answers non-zero at once.
 int PokreniInteraktivno(int argc, char** argv, Projekat& pr);
 
-// A start-up error of the interactive program (missing catalogue files): shown in a message
-// box when a window can be shown, and always written to stderr.
-void PrikaziGreskuPokretanja(int argc, char** argv, const std::string& tekst);
+// A start-up error of the interactive program (missing catalogue files), shown in an error
+// box when a window can be shown (the caller has written it to stderr).
+void PrikaziGreskuPokretanja(const std::string& tekst);
 
 } // namespace nmk::ui
