@@ -16,6 +16,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace nmk::ui {
 
 namespace {
@@ -240,10 +242,11 @@ void TfrmArmatura::Postavi(TPresjek& presjek) {
 
 int TfrmArmatura::Prikazi(TPresjek& presjek) {
     Postavi(presjek);
+    // the reference is cleared on every way out
+    const std::unique_ptr<TfrmArmatura, void (*)(TfrmArmatura*)> zaboravi(
+        this, [](TfrmArmatura* d) { d->Zaboravi(); });
     Aktiviraj();
-    const int odgovor = exec();
-    Zaboravi();
-    return odgovor;
+    return exec();
 }
 
 // The opening steps; they run once per showing (not on every return of the focus, which

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <exception>
+
 namespace nmk::ui {
 
 TfrmKoefSkupljanja::TfrmKoefSkupljanja(double h0, Poruke& poruke, QWidget* roditelj)
@@ -73,7 +75,7 @@ void TfrmKoefSkupljanja::Izracunaj() {
     }
     try {
         rezultat_ = KoeficijentSkupljanja(*RH, h0_);
-    } catch (const GreskaProracuna& g) {
+    } catch (const std::exception& g) { // GreskaProracuna or another run-time error
         poruke_.Prikazi(g.what(), VrstaPoruke::Greska, dgOK);
         return;
     }

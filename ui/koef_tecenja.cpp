@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <exception>
+
 namespace nmk::ui {
 
 std::optional<int> ProcitajCijeliBroj(const QString& tekst) {
@@ -102,7 +104,7 @@ void TfrmKoeficijentTecenja::Izracunaj() {
     }
     try {
         rezultat_ = KoeficijentTecenja(*t0, *RH, h0_);
-    } catch (const GreskaProracuna& g) {
+    } catch (const std::exception& g) { // GreskaProracuna or another run-time error
         poruke_.Prikazi(g.what(), VrstaPoruke::Greska, dgOK);
         return;
     }

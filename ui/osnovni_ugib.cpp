@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <exception>
+
 namespace nmk::ui {
 
 TfrmOsnovniUgib::TfrmOsnovniUgib(const TPresjek& presjek, const Katalozi& katalozi, Poruke& poruke,
@@ -105,7 +107,7 @@ bool TfrmOsnovniUgib::Proracunaj() {
             cboOpterecenje_->currentIndex(), cboStatickiSistem_->currentIndex());
         vb_ = u.vb;
         vbd_ = u.vbd;
-    } catch (const GreskaProracuna& g) {
+    } catch (const std::exception& g) { // GreskaProracuna or another run-time error
         poruke_.Prikazi(g.what(), VrstaPoruke::Greska, dgOK);
         return false;
     }

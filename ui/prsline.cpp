@@ -18,6 +18,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <exception>
+#include <memory>
+
 namespace nmk::ui {
 
 namespace {
@@ -123,10 +126,11 @@ void TfrmPrsline::NapraviKontrole() {
 
 int TfrmPrsline::Prikazi(TPresjek& presjek) {
     Postavi(presjek);
+    // the reference is cleared on every way out
+    const std::unique_ptr<TfrmPrsline, void (*)(TfrmPrsline*)> zaboravi(
+        this, [](TfrmPrsline* f) { f->Zaboravi(); });
     Aktiviraj();
-    const int odgovor = exec();
-    Zaboravi();
-    return odgovor;
+    return exec();
 }
 
 void TfrmPrsline::Aktiviraj() {
@@ -177,7 +181,7 @@ bool TfrmPrsline::Proracunaj() {
     TDodatniPodaci novi{};
     try {
         ProracunPrslina(p, projekat_.okruzenje(poruke_), &novi, *a);
-    } catch (const GreskaProracuna& g) {
+    } catch (const std::exception& g) { // GreskaProracuna or another run-time error
         poruke_.Prikazi(g.what(), VrstaPoruke::Greska, dgOK);
         return false;
     }
@@ -196,7 +200,7 @@ void TfrmPrsline::DodatniPodaciBetona() {
     double h0 = 0;
     try {
         h0 = KarakteristicnaDebljina(*presjek_);
-    } catch (const GreskaProracuna& g) {
+    } catch (const std::exception& g) { // GreskaProracuna or another run-time error
         poruke_.Prikazi(g.what(), VrstaPoruke::Greska, dgOK);
         return;
     }
@@ -207,7 +211,13 @@ void TfrmPrsline::DodatniPodaciBetona() {
 void TfrmPrsline::Detalji() {
     if (presjek_ == nullptr || !dodatni_)
         return;
-    const double Eb = ModulBetona(*presjek_, projekat_.katalozi);
+    double Eb = 0;
+    try {
+        Eb = ModulBetona(*presjek_, projekat_.katalozi);
+    } catch (const std::exception& g) {
+        poruke_.Prikazi(g.what(), VrstaPoruke::Greska, dgOK);
+        return;
+    }
     TfrmDodatniPod dijalog(
         DetaljiPrslina(*dodatni_, presjek_->Propis, Eb, DecimalniSeparator().toLatin1()), this);
     dijalog.exec();

@@ -22,6 +22,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <exception>
+#include <memory>
+
 namespace nmk::ui {
 
 QString OznakaArmature(const TPresjek& p, bool gornja) {
@@ -152,10 +155,11 @@ void TfrmUgibi::NapraviKontrole() {
 
 int TfrmUgibi::Prikazi(TPresjek& presjek) {
     Postavi(presjek);
+    // the reference is cleared on every way out
+    const std::unique_ptr<TfrmUgibi, void (*)(TfrmUgibi*)> zaboravi(
+        this, [](TfrmUgibi* f) { f->Zaboravi(); });
     Aktiviraj();
-    const int odgovor = exec();
-    Zaboravi();
-    return odgovor;
+    return exec();
 }
 
 void TfrmUgibi::Aktiviraj() {
@@ -207,7 +211,7 @@ bool TfrmUgibi::Proracunaj() {
     try {
         const double k = KoefStatickogSistema(cboStatSis_->currentIndex());
         ProracunUgiba(p, projekat_.okruzenje(poruke_), &novi, k, *l);
-    } catch (const GreskaProracuna& g) {
+    } catch (const std::exception& g) { // GreskaProracuna or another run-time error
         poruke_.Prikazi(g.what(), VrstaPoruke::Greska, dgOK);
         return false;
     }
@@ -238,7 +242,7 @@ void TfrmUgibi::DodatniPodaciBetona() {
     double h0 = 0;
     try {
         h0 = KarakteristicnaDebljina(*presjek_);
-    } catch (const GreskaProracuna& g) {
+    } catch (const std::exception& g) { // GreskaProracuna or another run-time error
         poruke_.Prikazi(g.what(), VrstaPoruke::Greska, dgOK);
         return;
     }
@@ -249,7 +253,13 @@ void TfrmUgibi::DodatniPodaciBetona() {
 void TfrmUgibi::Detalji() {
     if (presjek_ == nullptr || !dodatni_)
         return;
-    const double Eb = ModulBetona(*presjek_, projekat_.katalozi);
+    double Eb = 0;
+    try {
+        Eb = ModulBetona(*presjek_, projekat_.katalozi);
+    } catch (const std::exception& g) {
+        poruke_.Prikazi(g.what(), VrstaPoruke::Greska, dgOK);
+        return;
+    }
     TfrmDodatniPod dijalog(
         DetaljiUgiba(*dodatni_, presjek_->Propis, Eb, DecimalniSeparator().toLatin1()), this);
     dijalog.exec();

@@ -174,6 +174,25 @@ private slots:
         QVERIFY(p.ima(sfPrsline));
     }
 
+    void anEngineErrorIsShownAndTheEarlierResultsStayWithTheirDetails() {
+        TPresjek p = RadniPrimjer();
+        TfrmPrsline f(projekat_, poruke_);
+        f.Postavi(p);
+        f.Aktiviraj();
+        QVERIFY(f.Proracunaj());
+        const QString wk = Tekst(&f, "edtWk");
+        const TDodatniPodaci prije = *f.DodatniPodaci();
+        // a cover so thick that not one bar fits across the web
+        Upisi(&f, "edtZastitniSloj", "14");
+        QVERIFY(!f.Proracunaj());
+        QCOMPARE(poruke_.poruke.size(), std::size_t(1));
+        QCOMPARE(poruke_.poruke[0].vrsta, VrstaPoruke::Greska);
+        QCOMPARE(Tekst(&f, "edtWk"), wk);
+        QVERIFY(DetaljiDozvoljeni(&f));
+        QCOMPARE(f.DodatniPodaci()->hEf, prije.hEf);
+        QCOMPARE(f.DodatniPodaci()->D, prije.D);
+    }
+
     void keysOfTheStirrupFollowTheNumericFilter() {
         QLocale::setDefault(QLocale(QLocale::Croatian, QLocale::Croatia));
         TPresjek p = RadniPrimjer();
