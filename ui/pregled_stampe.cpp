@@ -134,8 +134,10 @@ QTextCharFormat FormatKomada(const render::Izvjestaj& iz, const render::Komad& k
     f.setUnderline(iz.podvuceno || k.podvuceno);
     QTextCharFormat c;
     c.setFont(f, QTextCharFormat::FontPropertiesAll);
-    c.setVerticalAlignment(k.indeks ? QTextCharFormat::AlignSubScript
-                                    : QTextCharFormat::AlignNormal);
+    // A lowered baseline rather than Qt's subscript, which would shrink the already smaller
+    // letter a second time.
+    c.setVerticalAlignment(QTextCharFormat::AlignNormal);
+    c.setBaselineOffset(k.indeks ? -25 : 0);
     return c;
 }
 
@@ -147,7 +149,7 @@ render::Komad KomadIzFormata(const QString& tekst, const QTextCharFormat& c,
     k.podebljano = f.bold() && !iz.podebljano;
     k.kurziv = f.italic() && !iz.kurziv;
     k.podvuceno = f.underline() && !iz.podvuceno;
-    k.indeks = c.verticalAlignment() == QTextCharFormat::AlignSubScript;
+    k.indeks = c.verticalAlignment() == QTextCharFormat::AlignSubScript || c.baselineOffset() < 0;
     const qreal velicina = f.pointSizeF() > 0 ? f.pointSizeF() : iz.velicina;
     k.velicina = static_cast<int>(std::lround(velicina)) - iz.velicina;
     const std::string font = f.family().toStdString();
@@ -337,6 +339,8 @@ void TfrmPregledStampe::IzgradiSve() {
     repaint();
     otkazi_ = new TfrmOtkazi(this);
     connect(otkazi_, &TfrmOtkazi::Otkazi, this, [this] { otkazano_ = true; });
+    // Hiding the text control would hand its room to the list; the splitter gets it back after.
+    const QList<int> mjere = razdjelnik_->sizes();
     redtStampa_->hide();
     otkazi_->move(mapToGlobal(redtStampa_->pos() + QPoint(-20, 50)));
     otkazi_->show();
@@ -345,13 +349,15 @@ void TfrmPregledStampe::IzgradiSve() {
     // The text control comes back and the progress window goes also when a section fails.
     struct Kraj {
         TfrmPregledStampe* w;
+        QList<int> mjere;
         ~Kraj() {
             w->redtStampa_->show();
+            w->razdjelnik_->setSizes(mjere);
             delete w->otkazi_;
             w->otkazi_ = nullptr;
             w->gradi_ = false;
         }
-    } kraj{this};
+    } kraj{this, mjere};
     gradi_ = true;
     Ocisti();
     try {
@@ -380,6 +386,7 @@ void TfrmPregledStampe::PrimijeniFont(const QFont& font) {
     QTextCharFormat f;
     f.setFont(font, QTextCharFormat::FontPropertiesAll);
     f.setVerticalAlignment(QTextCharFormat::AlignNormal);
+    f.setBaselineOffset(0);
     c.setCharFormat(f);
     c.clearSelection();
     redtStampa_->setTextCursor(c);
