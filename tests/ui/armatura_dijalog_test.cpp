@@ -164,6 +164,20 @@ private slots:
         QCOMPARE(Nadji<QLabel>(&d, "lblVMGore")->text(), QString(">"));
     }
 
+    void fiveGroupsShowThreeInTheLabelAndAllInTheHint() {
+        TPresjek p = Presjek();
+        TfrmArmatura d(katalozi_, poruke_, ProgramskiFolder());
+        d.Postavi(p);
+        d.Aktiviraj();
+        for (int r = 0; r < 5; ++r)
+            QTest::mouseClick(Celija(&d, r, 1), Qt::LeftButton);
+        auto* lbl = Nadji<QLabel>(&d, "lblOdabranoDolje");
+        QVERIFY(lbl->text().endsWith(QString::fromUtf8("(2 d6 + 2 d8 + 2 d10 + …)")));
+        QCOMPARE(lbl->toolTip(), QString("2 d6 + 2 d8 + 2 d10 + 2 d12 + 2 d14"));
+        QCOMPARE(Nadji<QToolButton>(&d, "lblKomada2")->isChecked(), true);
+        QCOMPARE(Nadji<QToolButton>(&d, "lblKomada1")->isChecked(), false);
+    }
+
     void requiredAreaKeysBecomeTheLocaleSeparatorAndOthersAreDropped() {
         QLocale::setDefault(QLocale(QLocale::Croatian, QLocale::Croatia));
         TPresjek p = Presjek();

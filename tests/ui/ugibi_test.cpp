@@ -374,13 +374,16 @@ private slots:
         QCOMPARE(d.result(), int(QDialog::Rejected));
     }
 
-    void minusIsNotTypedIntoTheInputs() {
+    void minusIsNotTypedIntoTheInputsAndEnterComputes() {
         TPresjek p = RadniPrimjer();
         TfrmOsnovniUgib d(p, projekat_.katalozi, poruke_);
         auto* edt = Nadji<QLineEdit>(&d, "edtp");
         edt->clear();
         QTest::keyClicks(edt, "-12a");
         QCOMPARE(edt->text(), QString("12"));
+        QTest::keyClick(edt, Qt::Key_Return);
+        QVERIFY(ui::ProcitajBroj(Tekst(&d, "edtvb")).value() > 0);
+        QCOMPARE(d.result(), 0);
     }
 
     void picturesDifferForEveryCase() {
