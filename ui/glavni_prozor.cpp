@@ -165,37 +165,37 @@ void TMainForm::NapraviKontrole() {
 }
 
 QWidget* TMainForm::NapraviLijevuKolonu(QWidget* r) {
-    auto* oznake = Panel(r, "pnlOznake", "Naziv presjeka", {4, 2, 206, 46});
-    k_.cboPresjek = Napravi<QComboBox>(oznake, "cboPresjek", {8, 18, 190, 22});
+    auto* oznake = Panel(r, "pnlOznake", "Naziv presjeka", {4, 2, 192, 46});
+    k_.cboPresjek = Napravi<QComboBox>(oznake, "cboPresjek", {8, 18, 176, 22});
     k_.cboPresjek->setEditable(true);
     k_.cboPresjek->setInsertPolicy(QComboBox::NoInsert);
     k_.cboPresjek->lineEdit()->setMaxLength(99);
 
-    auto* propisi = Panel(r, "pnlPropisi", "Propisi", {4, 50, 206, 42});
+    auto* propisi = Panel(r, "pnlPropisi", "Propisi", {4, 50, 192, 42});
     k_.rdbEC = Radio(propisi, "rdbEC", "EC 2", {8, 18, 90, 20});
-    k_.rdbPBAB = Radio(propisi, "rdbPBAB", "PBAB 87", {104, 18, 96, 20});
+    k_.rdbPBAB = Radio(propisi, "rdbPBAB", "PBAB 87", {96, 18, 90, 20});
 
-    auto* presjek = Panel(r, "pnlPresjek", "Presjek", {4, 94, 206, 42});
-    k_.rdbPravougaoni = Radio(presjek, "rdbPravougaoni", "Pravougaoni", {8, 18, 100, 20});
-    k_.rdbTPresjek = Radio(presjek, "rdbTPresjek", "T presjek", {110, 18, 90, 20});
+    auto* presjek = Panel(r, "pnlPresjek", "Presjek", {4, 94, 192, 42});
+    k_.rdbPravougaoni = Radio(presjek, "rdbPravougaoni", "Pravougaoni", {8, 18, 96, 20});
+    k_.rdbTPresjek = Radio(presjek, "rdbTPresjek", "T presjek", {108, 18, 80, 20});
 
-    auto* mat = Panel(r, "pnlMaterijal", "Materijal", {4, 138, 206, 100});
+    auto* mat = Panel(r, "pnlMaterijal", "Materijal", {4, 138, 192, 100});
     Oznaka(mat, "Beton", {8, 18});
-    k_.cboBeton = Lista(mat, "cboBeton", {8, 34, 94, 22});
-    Oznaka(mat, "Celik", {106, 18});
-    k_.cboArmatura = Lista(mat, "cboArmatura", {106, 34, 94, 22});
+    k_.cboBeton = Lista(mat, "cboBeton", {8, 34, 86, 22});
+    Oznaka(mat, "Celik", {98, 18});
+    k_.cboArmatura = Lista(mat, "cboArmatura", {98, 34, 86, 22});
     Oznaka(mat, QString::fromUtf8("γc"), {8, 68});
-    k_.cboGamaC = Lista(mat, "cboGamaC", {28, 64, 74, 22});
-    Oznaka(mat, QString::fromUtf8("γs"), {106, 68});
-    k_.cboGamaS = Lista(mat, "cboGamaS", {126, 64, 74, 22});
+    k_.cboGamaC = Lista(mat, "cboGamaC", {26, 64, 68, 22});
+    Oznaka(mat, QString::fromUtf8("γs"), {98, 68});
+    k_.cboGamaS = Lista(mat, "cboGamaS", {116, 64, 68, 22});
     Savjet(k_.cboGamaC, "Parcijalni koeficijent sigurnosti betona");
     Savjet(k_.cboGamaS, "Parcijalni koeficijent sigurnosti celika");
 
-    auto* dim = Panel(r, "pnlDimenzije", "Dimenzije [cm]", {4, 240, 206, 230});
+    auto* dim = Panel(r, "pnlDimenzije", "Dimenzije [cm]", {4, 240, 192, 230});
     k_.pnlDimenzije = dim;
     auto dimenzija = [&](QLineEdit*& polje, const char* ime, const char* oznaka,
                          const char* tekst) {
-        polje = Polje(dim, ime, tekst, {38, 20, 60, 21});
+        polje = Polje(dim, ime, tekst, {38, 20, 56, 21});
         oznake_[polje] = Oznaka(dim, oznaka, {8, 23});
     };
     dimenzija(k_.ledtB, "ledtB", "b= ", "40");
@@ -205,15 +205,15 @@ QWidget* TMainForm::NapraviLijevuKolonu(QWidget* r) {
     dimenzija(k_.ledtD1, "ledtD1", "d1= ", "5");
     dimenzija(k_.ledtD2, "ledtD2", "d2= ", "5");
     k_.btnProracunSirinePloceTPresjeka =
-        Dugme(dim, "btnProracunSirinePloceTPresjeka", "b=", {100, 50, 28, 21});
+        Dugme(dim, "btnProracunSirinePloceTPresjeka", "b=", {96, 50, 22, 21});
     k_.btnProracunSirinePloceTPresjeka->hide();
     Savjet(k_.btnProracunSirinePloceTPresjeka, "Efektivna Sirina Ploce T Presjeka");
-    k_.imgPresjek = Napravi<QLabel>(dim, "imgPresjek", {130, 20, 72, 200});
+    k_.imgPresjek = Napravi<QLabel>(dim, "imgPresjek", {119, 20, 70, 200});
     return dim;
 }
 
 void TMainForm::NapraviPanelSila(QWidget* r) {
-    auto* sile = Panel(r, "pnlGranicneSile", "Granicne Sile[kN-m]", {214, 2, 465, 140});
+    auto* sile = Panel(r, "pnlGranicneSile", "Granicne Sile[kN-m]", {200, 2, 479, 140});
     k_.pnlGranicneSile = sile;
     k_.lblMu = Oznaka(sile, "Mu=", {8, 24}, "lblMu");
     k_.edtMu = Polje(sile, "edtMu", "350", {44, 20, 70, 21});
@@ -241,7 +241,7 @@ void TMainForm::NapraviPanelSila(QWidget* r) {
 }
 
 void TMainForm::NapraviPanelArmature(QWidget* r) {
-    auto* pnl = Napravi<QGroupBox>(r, "pnlArmaturaIDilatacije", {214, 2, 465, 140});
+    auto* pnl = Napravi<QGroupBox>(r, "pnlArmaturaIDilatacije", {200, 2, 479, 140});
     k_.pnlArmaturaIDilatacije = pnl;
     pnl->hide();
     auto* arm = Panel(pnl, "pnlArmatura", "Armatura [cm2] ", {8, 8, 140, 124});
@@ -281,7 +281,7 @@ void TMainForm::NapraviDesnuKolonu(QWidget* r) {
     NapraviPanelSila(r);
     NapraviPanelArmature(r);
 
-    auto* opcije = Panel(r, "pnlOpcije", "Opcije", {214, 144, 330, 64});
+    auto* opcije = Panel(r, "pnlOpcije", "Opcije", {200, 144, 340, 64});
     k_.rdbDimenzioniranje =
         Radio(opcije, "rdbDimenzioniranje", "Dimenzioniranje", {8, 18, 150, 20});
     k_.rdbGranicniMomenat =
@@ -312,22 +312,22 @@ void TMainForm::NapraviDesnuKolonu(QWidget* r) {
            "Granicne sile za zadate dimenzije, povrsinu armature i deformacije ea i eb");
     Savjet(k_.chkSimetricno, "|Simetricno ");
 
-    auto* proracun = Napravi<QFrame>(r, "pnlProracun", {548, 150, 131, 58});
+    auto* proracun = Napravi<QFrame>(r, "pnlProracun", {544, 150, 135, 58});
     proracun->setFrameShape(QFrame::StyledPanel);
-    k_.btnProracun = Dugme(proracun, "btnProracun", "Proracun", {2, 2, 63, 26});
-    k_.btnArmatura = Dugme(proracun, "btnArmatura", "Armatura", {66, 2, 63, 26});
-    k_.btnUgibi = Dugme(proracun, "btnUgibi", "Ugibi", {2, 30, 63, 26});
-    k_.btnPrsline = Dugme(proracun, "btnPrsline", "Prsline", {66, 30, 63, 26});
+    k_.btnProracun = Dugme(proracun, "btnProracun", "Proracun", {2, 2, 65, 26});
+    k_.btnArmatura = Dugme(proracun, "btnArmatura", "Armatura", {68, 2, 65, 26});
+    k_.btnUgibi = Dugme(proracun, "btnUgibi", "Ugibi", {2, 30, 65, 26});
+    k_.btnPrsline = Dugme(proracun, "btnPrsline", "Prsline", {68, 30, 65, 26});
     Savjet(k_.btnProracun, "| Proracun presjeka");
     Savjet(k_.btnArmatura, "| Proracun armature");
     Savjet(k_.btnUgibi, "| Proracun ugiba");
     Savjet(k_.btnPrsline, "| Proracun sirine prslina");
 
-    auto* dijagram = Napravi<QFrame>(r, "pnlDijagram", {214, 210, 465, 260});
+    auto* dijagram = Napravi<QFrame>(r, "pnlDijagram", {200, 210, 479, 260});
     dijagram->setFrameShape(QFrame::StyledPanel);
     pb_ = new CrtezWidget(dijagram);
     pb_->setObjectName("pb");
-    pb_->setGeometry(2, 2, 461, 256);
+    pb_->setGeometry(2, 2, 475, 256);
     pb_->setCursor(Qt::CrossCursor);
     Savjet(pb_, "|Presjek, deformacije i naponi u betonu");
 }

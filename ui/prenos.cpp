@@ -86,7 +86,7 @@ void Uredjivo(QLineEdit* polje, bool uredjivo) {
 
 // The sketch beside the dimension fields: the section with the names of its dimensions.
 QPixmap SlikaPresjeka(TOblik oblik) {
-    QPixmap slika(72, 200);
+    QPixmap slika(70, 200);
     slika.fill(Qt::transparent);
     QPainter p(&slika);
     p.setRenderHint(QPainter::Antialiasing);
@@ -95,33 +95,34 @@ QPixmap SlikaPresjeka(TOblik oblik) {
     p.setFont(font);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(QColor(220, 220, 220));
-    const bool t = oblik == TOblik::T;
-    if (t) {
-        const QPolygon obris({QPoint(6, 30), QPoint(66, 30), QPoint(66, 52), QPoint(46, 52),
-                              QPoint(46, 170), QPoint(26, 170), QPoint(26, 52), QPoint(6, 52)});
-        p.drawPolygon(obris);
-        p.drawText(QRect(6, 14, 60, 14), Qt::AlignCenter, "b");
-        p.drawText(QRect(26, 172, 20, 14), Qt::AlignCenter, "b0");
-        p.drawText(QRect(48, 34, 22, 14), Qt::AlignCenter, "h0");
+    struct Natpis {
+        QRect mjesto;
+        const char* tekst;
+    };
+    std::vector<Natpis> natpisi;
+    std::array<int, 2> sipke{};
+    if (oblik == TOblik::T) {
+        p.drawPolygon(QPolygon({QPoint(4, 30), QPoint(64, 30), QPoint(64, 52), QPoint(44, 52),
+                                QPoint(44, 170), QPoint(24, 170), QPoint(24, 52), QPoint(4, 52)}));
+        natpisi = {{{4, 14, 60, 14}, "b"},   {{24, 172, 20, 14}, "b0"}, {{46, 34, 22, 14}, "h0"},
+                   {{46, 100, 22, 14}, "h"}, {{0, 54, 22, 14}, "d1"},   {{46, 150, 22, 14}, "d2"}};
+        sipke = {28, 40};
     } else {
-        p.drawRect(16, 30, 40, 140);
-        p.drawText(QRect(16, 14, 40, 14), Qt::AlignCenter, "b");
+        p.drawRect(10, 30, 40, 140);
+        natpisi = {{{10, 14, 40, 14}, "b"},
+                   {{0, 92, 10, 14}, "h"},
+                   {{50, 36, 20, 14}, "d1"},
+                   {{50, 150, 20, 14}, "d2"}};
+        sipke = {14, 46};
     }
-    p.drawText(QRect(0, 92, 22, 14), Qt::AlignCenter, t ? "" : "h");
-    if (t)
-        p.drawText(QRect(50, 100, 22, 14), Qt::AlignCenter, "h");
-    // the two layers of bars and their covers
+    for (const Natpis& n : natpisi)
+        p.drawText(n.mjesto, Qt::AlignCenter, n.tekst);
+    // the two layers of bars
     p.setBrush(Qt::black);
-    const int lijevo = t ? 30 : 20;
-    const int desno = t ? 42 : 52;
-    for (int x : {lijevo, desno}) {
+    for (int x : sipke) {
         p.drawEllipse(QPoint(x, 40), 2, 2);
         p.drawEllipse(QPoint(x, 160), 2, 2);
     }
-    p.drawText(QRect(t ? 0 : 56, 36, 20, 14), Qt::AlignCenter, t ? "" : "d1");
-    p.drawText(QRect(t ? 48 : 56, 150, 20, 14), Qt::AlignCenter, "d2");
-    if (t)
-        p.drawText(QRect(0, 54, 24, 14), Qt::AlignCenter, "d1");
     return slika;
 }
 

@@ -12,6 +12,7 @@
 #include "ui/glavni_prozor.h"
 #include "ui/interaktivno.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -21,8 +22,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <deque>
 #include <memory>
@@ -118,6 +121,8 @@ private slots:
     void ProjekatSaKomandneLinije();
     void OstecenProjekatSaKomandneLinije();
     void PomocIRodplanKojihNemaJavljajuGresku();
+    void IzborMaterijalaRacunaSamoUzAutomatskiProracun();
+    void OProgramuNavodiSistemIRacunar();
     void SlikaProzora();
 };
 
@@ -501,6 +506,39 @@ void GlavniProzorTest::PomocIRodplanKojihNemaJavljajuGresku() {
     const QString tekst = QString::fromStdString(o.poruke.poruke[1].tekst);
     QVERIFY2(tekst.endsWith("\nNe postoji!"), qPrintable(tekst));
     QVERIFY2(tekst.startsWith(QDir(o.folder.path()).filePath("Alati")), qPrintable(tekst));
+}
+
+void GlavniProzorTest::IzborMaterijalaRacunaSamoUzAutomatskiProracun() {
+    Okolina o;
+    o.pr.sistem.AutomatskiProracun = false;
+    o.k().cboBeton->setCurrentIndex(2);
+    emit o.k().cboBeton->activated(2);
+    QTest::mouseClick(o.k().chkSimetricno, Qt::LeftButton);
+    QCOMPARE(o.pr.BrojPresjeka(), 1);
+    o.pr.sistem.AutomatskiProracun = true;
+    emit o.k().cboGamaS->activated(0);
+    QCOMPARE(o.pr.BrojPresjeka(), 2);
+    QCOMPARE(o.pr.presjeci[0].Beton, 12);
+    QVERIFY(o.pr.presjeci[0].ima(sfSimetricno));
+    QTest::mouseClick(o.k().chkSimetricno, Qt::LeftButton);
+    QCOMPARE(o.pr.BrojPresjeka(), 3);
+    QVERIFY(!o.pr.presjeci[1].ima(sfSimetricno));
+}
+
+void GlavniProzorTest::OProgramuNavodiSistemIRacunar() {
+    Okolina o;
+    QString tekst;
+    QTimer::singleShot(50, [&] {
+        if (QWidget* d = QApplication::activeModalWidget()) {
+            if (auto* l = d->findChild<QLabel*>("lblOProgramu"))
+                tekst = l->text();
+            d->close();
+        }
+    });
+    o.prozor->OProgramu();
+    QVERIFY2(tekst.contains("Nosivometrik"), qPrintable(tekst));
+    QVERIFY2(tekst.contains(QSysInfo::prettyProductName().toHtmlEscaped()), qPrintable(tekst));
+    QVERIFY2(tekst.contains(QSysInfo::machineHostName().toHtmlEscaped()), qPrintable(tekst));
 }
 
 void GlavniProzorTest::SlikaProzora() {
