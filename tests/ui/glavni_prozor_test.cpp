@@ -12,6 +12,7 @@
 #include "ui/glavni_prozor.h"
 #include "ui/interaktivno.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -99,6 +100,9 @@ class GlavniProzorTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
 
+    void SavjetiIduUOblacicIStatusnuTraku_data();
+    void SavjetiIduUOblacicIStatusnuTraku();
+    void MeniImaPreciceKomandi();
     void PrviPresjekSeZovePresjek1();
     void IstoImeBezObziraNaVelicinuSlovaDajeBroj();
     void PrazanNazivPoslijeTriPresjekaDajePresjek4();
@@ -125,6 +129,66 @@ private slots:
     void OProgramuNavodiSistemIRacunar();
     void SlikaProzora();
 };
+
+void GlavniProzorTest::SavjetiIduUOblacicIStatusnuTraku_data() {
+    QTest::addColumn<QString>("ime");
+    QTest::addColumn<QString>("oblacic");
+    QTest::addColumn<QString>("traka");
+    QTest::newRow("only a status text") << "btnProracun"
+                                        << ""
+                                        << " Proracun presjeka";
+    QTest::newRow("drawing") << "pb"
+                             << ""
+                             << "Presjek, deformacije i naponi u betonu";
+    QTest::newRow("both parts") << "edtNu"
+                                << "Granicna Normalna Sila "
+                                << " Granicna Normalna Sila; pritisak(-); zatezanje(+)";
+    QTest::newRow("no bar: both the same") << "edtbeta"
+                                           << "Ugao pritisnutih dijagonala"
+                                           << "Ugao pritisnutih dijagonala";
+    QTest::newRow("symmetry") << "chkSimetricno"
+                              << ""
+                              << "Simetricno ";
+    QTest::newRow("flange width") << "btnProracunSirinePloceTPresjeka"
+                                  << "Efektivna Sirina Ploce T Presjeka"
+                                  << "Efektivna Sirina Ploce T Presjeka";
+}
+
+void GlavniProzorTest::SavjetiIduUOblacicIStatusnuTraku() {
+    QFETCH(QString, ime);
+    QFETCH(QString, oblacic);
+    QFETCH(QString, traka);
+    Okolina o;
+    auto* w = o.prozor->findChild<QWidget*>(ime);
+    QVERIFY(w);
+    QCOMPARE(w->toolTip(), oblacic);
+    QCOMPARE(w->statusTip(), traka);
+}
+
+void GlavniProzorTest::MeniImaPreciceKomandi() {
+    Okolina o;
+    const std::vector<std::pair<const char*, QKeySequence>> precice{
+        {"mnuFileNew", QKeySequence("Ctrl+N")},
+        {"mnuFileOpen", QKeySequence("Ctrl+O")},
+        {"mnuFileSave", QKeySequence("Ctrl+S")},
+        {"mnuFilePrint", QKeySequence("Ctrl+P")},
+        {"mnuFileExit", QKeySequence("Ctrl+X")},
+        {"mnuProracunPresjeka", QKeySequence(Qt::Key_F5)},
+        {"mnuProracunArmature", QKeySequence("Ctrl+A")},
+        {"mnuProracunPrslina", QKeySequence(Qt::Key_F9)},
+        {"mnuProracunUgiba", QKeySequence(Qt::Key_F10)},
+        {"mnuCalculator", QKeySequence("Ctrl+C")},
+        {"mnuRodplan", QKeySequence("Ctrl+R")},
+        {"mnuUputstvo", QKeySequence(Qt::Key_F1)}};
+    for (const auto& [ime, precica] : precice) {
+        auto* a = o.prozor->findChild<QAction*>(ime);
+        QVERIFY2(a, ime);
+        QCOMPARE(a->shortcut(), precica);
+    }
+    // the calculate item runs the same command as the button
+    o.prozor->findChild<QAction*>("mnuProracunPresjeka")->trigger();
+    QCOMPARE(o.pr.BrojPresjeka(), 2);
+}
 
 void GlavniProzorTest::PrviPresjekSeZovePresjek1() {
     Okolina o;
