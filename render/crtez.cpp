@@ -9,6 +9,12 @@
 namespace nmk::render {
 
 int ZaokruziParno(double x) {
+    // A dimension typed as 0 or a tiny number gives an infinite or huge scale while the user
+    // is still typing: such lengths are held to a million pixels, and no length is NaN.
+    constexpr double granica = 1e6;
+    if (std::isnan(x))
+        return 0;
+    x = std::clamp(x, -granica, granica);
     // nearbyint rounds in the current mode; the program never leaves round-to-nearest-even.
     return static_cast<int>(std::nearbyint(x));
 }

@@ -81,8 +81,10 @@ std::string UpisiKomad(const Izvjestaj& iz, const std::vector<std::string>& font
         format += "\\i";
     if (k.podvuceno && !iz.podvuceno)
         format += "\\ul";
+    // A lowered baseline (\dn, in half points) keeps the size the model gives; \sub would
+    // shrink the already smaller letter a second time in most word processors.
     if (k.indeks)
-        format += "\\sub";
+        format += "\\dn4";
     if (format.empty())
         return RtfTekst(k.tekst);
     return "{" + format + " " + RtfTekst(k.tekst) + "}";

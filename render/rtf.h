@@ -1,7 +1,7 @@
 #pragma once
 // A small rich-text (RTF 1.x) writer for the report model: font table, sizes, bold, italic,
-// underline, subscript, first-line indent and tab stops; every character outside 7-bit ASCII
-// is written as a \uN escape with "?" for readers that do not know it.
+// underline, the lowered index letter, first-line indent and tab stops; every character outside
+// 7-bit ASCII is written as a \uN escape with "?" for readers that do not know it.
 
 #include "render/izvjestaj.h"
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <limits>
 #include <optional>
 
 namespace nmk::render {
@@ -69,6 +71,25 @@ TEST(ZaokruziParno, RoundsHalvesToTheEvenNeighbour) {
                                              {86.67, 87}, {32.4999, 32}, {0.5, 0}};
     for (auto [x, ocekivano] : redovi)
         EXPECT_EQ(ZaokruziParno(x), ocekivano) << x;
+}
+
+TEST(ZaokruziParno, HoldsInfiniteAndUndefinedLengthsInRange) {
+    EXPECT_EQ(ZaokruziParno(std::numeric_limits<double>::infinity()), 1000000);
+    EXPECT_EQ(ZaokruziParno(-std::numeric_limits<double>::infinity()), -1000000);
+    EXPECT_EQ(ZaokruziParno(std::numeric_limits<double>::quiet_NaN()), 0);
+}
+
+TEST(Crtaj, DrawsADegenerateSectionWhileItsDimensionsAreBeingTyped) {
+    for (auto [b, h] : {std::pair{0.0, 0.0}, std::pair{40.0, 0.0}, std::pair{1e-9, 60.0}}) {
+        TPresjek p = Pravougaonik(b, h);
+        const auto v = Logicki(p);
+        const auto o = NadjiPoligon(v, Uloga::Obris);
+        ASSERT_TRUE(o);
+        for (const Tacka& t : o->tacke) {
+            EXPECT_LE(std::abs(t.x), 1000000);
+            EXPECT_LE(std::abs(t.y), 1000000);
+        }
+    }
 }
 
 TEST(IzracunajMjere, ScalesTheLargerDimensionTo130Pixels) {

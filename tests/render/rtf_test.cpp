@@ -111,7 +111,7 @@ private:
             s.z.ul = true;
         else if (w == "ulnone")
             s.z.ul = false;
-        else if (w == "sub")
+        else if (w == "sub" || w == "dn")
             s.z.sub = true;
         else if (w == "fs")
             s.z.fs = *n;

@@ -248,7 +248,7 @@ private slots:
         QVERIFY(rtf.contains("\\u934?")); // diameter sign
         QVERIFY(rtf.contains("{\\b "));
         QVERIFY(rtf.contains("{\\ul Ugibi:}"));
-        QVERIFY(rtf.contains("{\\fs14\\sub c}"));
+        QVERIFY(rtf.contains("{\\fs14\\dn4 c}"));
         QCOMPARE(std::get<std::string>(postavke.vrijednosti[kLastDir]),
                  dir.path().toStdString() + "/");
     }
