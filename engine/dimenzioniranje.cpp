@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace nmk {
@@ -210,8 +211,9 @@ void Podrucje3(Proracun& c) {
 }
 
 // Fifth domain, symmetric: the strain turns about the pivot from 3.5 at the top down to
-// 2 per mille over the whole depth.
-void PetoPodrucje(Proracun& c) {
+// 2 per mille over the whole depth. Returns false when no state was accepted; the areas and
+// strains are then 0.
+bool PetoPodrucje(Proracun& c) {
     TPresjek& p = c.p;
     TDim& d = c.d;
     p.Status |= sfPetoPodrucje;
@@ -247,10 +249,11 @@ void PetoPodrucje(Proracun& c) {
             if (!(d.AsT > 0))
                 d.AsT = d.epsa = d.epsb = 0;
             d.AsC = d.AsT;
-            return;
+            return true;
         }
     }
     d.AsC = d.AsT = d.epsa = d.epsb = 0;
+    return false;
 }
 
 // The reduced quantities of the symmetric design in domains 1 to 4.
@@ -281,24 +284,28 @@ Pokusaj SimetricniPokusaj(const Proracun& c, const Simetricni& s, float ea, floa
     return {2, static_cast<float>(omegaN - omegaM), Znak(sC - sT), Znak(nazivnikM)};
 }
 
-// Symmetric design in domains 1 to 4, falling back to the fifth domain when no state
-// balances the forces.
-void Simetricno(Proracun& c, float ea0) {
+// The symmetric search over domains 1 to 4 from the steel strain ea0. Returns false when no
+// state balances the forces.
+bool SimetricnaPretraga(Proracun& c, float ea0) {
     TPresjek& p = c.p;
     TDim& d = c.d;
-    p.Status |= sfSimetricno;
     const double dd = c.dd();
     const Simetricni s{UFloat(d.M * 1000 / (dd * dd * d.b * p.fB)),
                        UFloat(-p.Nu * 10 / (dd * d.b * p.fB))};
     Pretraga pretraga;
     float omegaM = 0;
-    auto prihvati = [&](float ea, float eb) {
+    // Accepts the trial (ea, eb); `samoSaArmaturom` accepts it only when it needs
+    // reinforcement.
+    auto prihvati = [&](float ea, float eb, bool samoSaArmaturom) {
         if (!pretraga.Prihvati(SimetricniPokusaj(c, s, ea, eb, omegaM)))
+            return false;
+        const double As = Konacno(omegaM * d.b * dd * p.fB / p.sigv);
+        if (samoSaArmaturom && !(As > 0))
             return false;
         d.epsa = ea;
         d.epsb = eb;
         // A negative area means the faces need no reinforcement.
-        d.AsT = d.AsC = std::max(Konacno(omegaM * d.b * dd * p.fB / p.sigv), 0.0);
+        d.AsT = d.AsC = std::max(As, 0.0);
         return true;
     };
     // Path 1: the steel at ea0, the concrete strain raised from the state in which the
@@ -307,17 +314,53 @@ void Simetricno(Proracun& c, float ea0) {
     const float ebPocetak = UFloat(d.d1 * ea / (d.h - d.d1 - d.d2));
     for (float eb = ebPocetak; eb < 3.4989;) {
         eb = Korak(eb, 0.001);
-        if (prihvati(ea, eb))
-            return;
+        if (prihvati(ea, eb, false))
+            return true;
     }
-    // Path 2: the concrete at 3.5, the steel strain lowered.
+    // Path 2: the concrete at 3.5, the steel strain lowered to about zero. Then on, past
+    // zero, into the states in which the bottom steel is compressed while the bottom face is
+    // not yet, down to the state in which the neutral axis reaches the bottom face, where
+    // the fifth domain takes over; the last trial lies within one step beyond it, so that a
+    // balance right at the junction is not lost between the two searches. Stopping at zero
+    // left a gap between the two families of states: a section whose balance lies in it (a
+    // large compression with a moderate moment) found no state and came out without any
+    // reinforcement. The extension only takes a state that needs reinforcement; otherwise
+    // the fifth domain decides, as before.
+    const double kraj = -3.5 * d.d2 / d.h; // ea at which the bottom face strain is zero
     float ea2 = ebPocetak > 3.5 ? UFloat((d.h - d.d1 - d.d2) / d.d1 * 3.5) : ea0;
-    while (ea2 > 0.0011) {
+    while (ea2 > kraj) {
+        const bool produzetak = ea2 <= 0.0011;
         ea2 = Korak(ea2, -0.001);
-        if (prihvati(ea2, 3.5f))
-            return;
+        if (prihvati(ea2, 3.5f, produzetak))
+            return true;
     }
-    PetoPodrucje(c);
+    return false;
+}
+
+// Symmetric design in domains 1 to 4, falling back to the fifth domain when no state
+// balances the forces.
+void Simetricno(Proracun& c, float ea0) {
+    c.p.Status |= sfSimetricno;
+    if (!SimetricnaPretraga(c, ea0))
+        PetoPodrucje(c);
+}
+
+// A compression inside the kern of the concrete section: the fifth domain. The kern is that
+// of the concrete alone, so the balance of the reinforced section may still lie where the
+// bottom face is not compressed. When the fifth domain finds no state, the symmetric search
+// of domains 1 to 4 runs, and its state is taken when it needs reinforcement, rather than
+// reporting a section without any.
+void PetoPodrucjeIzJezgra(Proracun& c, float ea0) {
+    TPresjek& p = c.p;
+    TDim& d = c.d;
+    if (PetoPodrucje(c))
+        return;
+    const std::uint16_t prije = p.Status;
+    p.Status = static_cast<std::uint16_t>((p.Status & ~sfPetoPodrucje) | sfSimetricno);
+    if (SimetricnaPretraga(c, ea0) && d.AsT > 0)
+        return;
+    p.Status = prije;
+    d.AsC = d.AsT = d.epsa = d.epsb = 0;
 }
 
 // Symmetric reinforcement with both layers in tension.
@@ -399,7 +442,7 @@ void Savijanje(Proracun& c) {
     c.Ma = UFloat(d.M * 100 - (c.yc() - d.d2) * p.Nu);
     c.muSd = UFloat(c.Ma / (dd * dd * d.b * p.fB * 0.1));
     if (UJezgru(c)) {
-        PetoPodrucje(c);
+        PetoPodrucjeIzJezgra(c, em);
         return;
     }
     switch (IzaberiGranu(c.muSd, p.ima(sfSimetricno), omega10, zeta10, omegaLim, zetaLim)) {
@@ -437,7 +480,12 @@ void ProvjeriUlaz(const TPresjek& p) {
 void Dizajn(TPresjek& p, TDim& d, const Okruzenje& o) {
     ProvjeriUlaz(p);
     PripremiDim(p, o.katalozi, true, true);
-    Proracun c{p, d, o, o.PrikaziPoruke ? &o.poruke : nullptr, ZakonCelikaPresjeka(p, o.katalozi)};
+    Proracun c{p,
+               d,
+               o,
+               o.PrikaziPoruke ? &o.poruke : nullptr,
+               ZakonCelikaPresjeka(p, o.katalozi),
+               GraniceDilatacija{}};
     if (std::fabs(d.M) < 0.01 && std::fabs(p.Nu) < 0.01) {
         // Unloaded: no reinforcement; the strains are not written.
         p.Aa1 = p.Aa2 = 0;

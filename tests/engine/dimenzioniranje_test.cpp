@@ -296,6 +296,24 @@ TEST(Dimenzioniraj, DesignsAForceInsideTheKernInTheFifthDomain) {
     EXPECT_THAT(p.epsa, IsNear((14 - 4 * p.epsb) / 3, 1e-5));
 }
 
+TEST(Dimenzioniraj, NeverLeavesACompressionBeyondTheConcreteWithoutReinforcement) {
+    // Whatever the moment, a compression above b h fB / 10 needs steel; the searches must
+    // find its state also where the bottom steel is compressed and the bottom face is not.
+    Okolina ok;
+    for (TPropis propis : {TPropis::PBAB87, TPropis::EC2})
+        for (double d1 : {4.0, 9.0, 15.0})
+            for (double Mu = 25; Mu <= 600; Mu += 25)
+                for (bool sim : {false, true}) {
+                    TPresjek p = Presjek(Mu, 0, propis);
+                    p.d1 = d1;
+                    p.Nu = -1.15 * p.b * p.h * p.fB / 10;
+                    if (sim)
+                        p.Status |= sfSimetricno;
+                    Dimenzioniraj(p, ok.o);
+                    EXPECT_GT(p.Aa1 + p.Aa2, 0) << Mu << " " << d1 << " " << sim;
+                }
+}
+
 // ---- Minimum and maximum reinforcement -------------------------------------------------------
 
 std::string Dvije(double x) {
