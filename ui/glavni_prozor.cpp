@@ -44,6 +44,10 @@
 
 #include <exception>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace nmk::ui {
 
 namespace {
@@ -124,6 +128,7 @@ TMainForm::TMainForm(Projekat& projekat, Postavke& postavke, Poruke& poruke,
     NapraviKontrole();
     NapraviMeni();
     Povezi();
+    PrilagodiSistemskiMeni();
     prenos_.PostaviFiltere([this] { Proracun(); });
     move(kPodrazumijevaniLijevo, kPodrazumijevaniGore);
     // The designed state before the settings load: EC 2, standard shear, rectangle.
@@ -417,6 +422,39 @@ void TMainForm::Povezi() {
         });
     }
 }
+
+#ifdef Q_OS_WIN
+namespace {
+constexpr UINT KomandaOProgramu = 1025;
+}
+
+void TMainForm::PrilagodiSistemskiMeni() {
+    HMENU meni = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    if (meni == nullptr)
+        return;
+    DeleteMenu(meni, SC_SIZE, MF_BYCOMMAND);
+    DeleteMenu(meni, SC_MAXIMIZE, MF_BYCOMMAND);
+    DeleteMenu(meni, SC_RESTORE, MF_BYCOMMAND);
+    ModifyMenuW(meni, SC_MOVE, MF_BYCOMMAND | MF_STRING, SC_MOVE, L"&Pomjeri");
+    ModifyMenuW(meni, SC_CLOSE, MF_BYCOMMAND | MF_STRING, SC_CLOSE, L"&Ugasi program !\tAlt+F4");
+    ModifyMenuW(meni, SC_MINIMIZE, MF_BYCOMMAND | MF_STRING, SC_MINIMIZE, L"&Sklopi na taskbar");
+    AppendMenuW(meni, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(meni, MF_STRING, KomandaOProgramu, L"&Nosivometrik");
+}
+
+bool TMainForm::nativeEvent(const QByteArray& vrsta, void* poruka, qintptr* rezultat) {
+    const MSG* msg = static_cast<const MSG*>(poruka);
+    if (msg->message == WM_SYSCOMMAND && msg->wParam == KomandaOProgramu) {
+        OProgramu();
+        *rezultat = 0;
+        return true;
+    }
+    return QMainWindow::nativeEvent(vrsta, poruka, rezultat);
+}
+#else
+// Elsewhere the window manager owns the window menu; the About box is in "&Pomoc".
+void TMainForm::PrilagodiSistemskiMeni() {}
+#endif
 
 bool TMainForm::eventFilter(QObject* objekat, QEvent* dogadjaj) {
     if (dogadjaj->type() == QEvent::KeyRelease) {

@@ -98,6 +98,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* dogadjaj) override;
     bool eventFilter(QObject* objekat, QEvent* dogadjaj) override;
+#ifdef Q_OS_WIN
+    // The system menu's own item "&Nosivometrik" opens the About box.
+    bool nativeEvent(const QByteArray& vrsta, void* poruka, qintptr* rezultat) override;
+#endif
 
 private:
     void NapraviKontrole();
@@ -107,6 +111,8 @@ private:
     void NapraviDesnuKolonu(QWidget* roditelj);
     void NapraviMeni();
     void Povezi();
+    // The captions of the window's system menu, where the platform has one.
+    void PrilagodiSistemskiMeni();
 
     // Answers whether the command that asked may go on (Yes saved, No, or nothing changed).
     bool PitajZaSnimanje(bool zaOtvaranje);
@@ -131,7 +137,9 @@ private:
     TfrmUgibi& DijalogUgiba();
 
     void AutomatskiProracun();
-    std::filesystem::path ProgramskiFolder() const { return pr_.folder; }
+    std::filesystem::path ProgramskiFolder() const {
+        return pr_.folder;
+    }
 
     Projekat& pr_;
     Postavke& postavke_;
