@@ -335,6 +335,12 @@ void TfrmPregledStampe::showEvent(QShowEvent* e) {
     QTimer::singleShot(0, this, &TfrmPregledStampe::IzgradiSve);
 }
 
+void TfrmPregledStampe::reject() {
+    if (gradi_)
+        otkazano_ = true;
+    QDialog::reject();
+}
+
 void TfrmPregledStampe::IzgradiSve() {
     repaint();
     otkazi_ = new TfrmOtkazi(this);

@@ -112,6 +112,9 @@ public slots:
     void StampajDijalog();
     void FontDijalog();
 
+    // Closing while the report is being built also stops the building.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* e) override;
 

@@ -155,6 +155,17 @@ private slots:
         QVERIFY(!Tekst(w)->isHidden());
     }
 
+    void closingWhileBuildingStopsTheBuilding() {
+        const Projekat pr = Projekat2();
+        PostavkeUMemoriji postavke;
+        test::SnimajucePoruke poruke;
+        TfrmPregledStampe w(pr, postavke, poruke);
+        QTimer::singleShot(0, &w, [&] { w.findChild<QAction*>("toolIzlaz")->trigger(); });
+        w.IzgradiSve();
+        QVERIFY(w.Otkazano());
+        QCOMPARE(BrojBlokova(w.Izvjestaj()), 1);
+    }
+
     void listClickRebuildsFromTheSelection() {
         const Projekat pr = Projekat2();
         PostavkeUMemoriji postavke;
