@@ -127,6 +127,7 @@ private slots:
     void PomocIRodplanKojihNemaJavljajuGresku();
     void IzborMaterijalaRacunaSamoUzAutomatskiProracun();
     void OProgramuNavodiSistemIRacunar();
+    void BezEkranaProgramKazeZasto();
     void SlikaProzora();
 };
 
@@ -603,6 +604,34 @@ void GlavniProzorTest::OProgramuNavodiSistemIRacunar() {
     QVERIFY2(tekst.contains("Nosivometrik"), qPrintable(tekst));
     QVERIFY2(tekst.contains(QSysInfo::prettyProductName().toHtmlEscaped()), qPrintable(tekst));
     QVERIFY2(tekst.contains(QSysInfo::machineHostName().toHtmlEscaped()), qPrintable(tekst));
+}
+
+void GlavniProzorTest::BezEkranaProgramKazeZasto() {
+    const QByteArray platforma = qgetenv("QT_QPA_PLATFORM");
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    qunsetenv("DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    qunsetenv("QT_QPA_PLATFORM");
+    const bool bez = ImaEkrana();
+    qputenv("DISPLAY", ":7");
+    const bool saX = ImaEkrana();
+    qunsetenv("DISPLAY");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool saPlatformom = ImaEkrana();
+    for (auto [ime, v] : {std::pair{"QT_QPA_PLATFORM", platforma},
+                          {"DISPLAY", display},
+                          {"WAYLAND_DISPLAY", wayland}}) {
+        if (v.isNull())
+            qunsetenv(ime);
+        else
+            qputenv(ime, v);
+    }
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+    QVERIFY(!bez);
+#endif
+    QVERIFY(saX && saPlatformom);
+    QVERIFY(QString::fromStdString(PorukaBezEkrana()).contains("DISPLAY"));
 }
 
 void GlavniProzorTest::SlikaProzora() {
