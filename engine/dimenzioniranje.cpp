@@ -99,14 +99,15 @@ void MinMaxArmatura(Proracun& c) {
     const TPresjek& p = c.p;
     const double A = PovrsinaBruto(d);
     std::string poruka;
-    const double maxAs = 0.04 * A;
+    const double maxAs = Konacno(0.04 * A);
     if (d.AsC > maxAs)
         poruka = "As_c = " + Povrsina(d.AsC) + " cm2 > maxAs = " + Povrsina(maxAs) + " cm2";
     if (d.AsT > maxAs)
         poruka += "\r\nAs_t = " + Povrsina(d.AsT) + " cm2 > maxAs = " + Povrsina(maxAs) + " cm2";
     if (p.ima(sfPetoPodrucje)) {
         // Per layer: half of the larger of 15 % of the force over the yield stress and 0.3 %.
-        const double minAs = std::max(std::fabs(p.Nu) * 0.15 / (p.sigv * 0.1) / 2, 0.003 * A / 2);
+        const double minAs =
+            Konacno(std::max(std::fabs(p.Nu) * 0.15 / (p.sigv * 0.1) / 2, 0.003 * A / 2));
         if (d.AsT < minAs) {
             poruka =
                 "As = " + Povrsina(2 * d.AsT) + " cm2 < minAs = " + Povrsina(2 * minAs) + " cm2";
@@ -114,7 +115,7 @@ void MinMaxArmatura(Proracun& c) {
         }
     } else {
         const double fyk = c.o.katalozi.celik.at(static_cast<std::size_t>(p.Celik)).fyk;
-        const double minAs = std::max(0.6 * d.b0 * d.h / fyk, 0.0015 * d.b0 * d.h);
+        const double minAs = Konacno(std::max(0.6 * d.b0 * d.h / fyk, 0.0015 * d.b0 * d.h));
         if (d.AsT < minAs) {
             poruka = "As = " + Povrsina(d.AsT) + " cm2 < minAs = " + Povrsina(minAs) + " cm2";
             d.AsT = minAs;

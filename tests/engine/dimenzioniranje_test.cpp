@@ -445,6 +445,19 @@ TEST(Dimenzioniraj, EndsADivisionByZeroWithAnErrorAndKeepsThePreviousResults) {
     }
 }
 
+TEST(Dimenzioniraj, EndsAMinimumRuleWithoutAYieldStressWithAnErrorBeforeAnyMessage) {
+    Katalozi k = K();
+    k.celik[1].fyk = 0; // a damaged user grade: the minimum would be infinite
+    TBetonEx ex;
+    SnimajucePoruke poruke;
+    Okruzenje o{k, ex, poruke};
+    TPresjek p = Presjek(15, 0);
+    const TPresjek prije = p;
+    EXPECT_THROW(Dimenzioniraj(p, o), GreskaProracuna);
+    OcekujNepromijenjen(p, prije);
+    EXPECT_TRUE(poruke.poruke.empty());
+}
+
 TEST(Dimenzioniraj, RefusesAnInputThatIsNotANumber) {
     Okolina ok;
     TPresjek p = Presjek(std::numeric_limits<double>::quiet_NaN(), 0);
