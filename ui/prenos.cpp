@@ -377,6 +377,8 @@ void Prenos::PostaviPropis(TPropis propis) {
     k_.lblMu->setText(ec ? "Msd=" : "Mu=");
     k_.lblNu->setText(ec ? "Nsd=" : "Nu=");
     k_.lblQu->setText(ec ? "Vsd=" : "Qu=");
+    for (QLabel* l : {k_.lblMu, k_.lblNu, k_.lblQu})
+        l->adjustSize();
     k_.rdbStandard->setEnabled(ec);
     k_.rdbVarStrutAngle->setEnabled(ec);
     if (ec)
@@ -419,6 +421,8 @@ void Prenos::PostaviPetoPodrucje() {
     const bool peto = k_.chkPetoPodrucje->isChecked();
     k_.lbleps1->setText(peto ? "eps_c1= " : "eps_c= ");
     k_.lbleps2->setText(peto ? "eps_c2= " : "eps_s= ");
+    k_.lbleps1->adjustSize();
+    k_.lbleps2->adjustSize();
     k_.edtEpsa->setEnabled(!peto);
 }
 

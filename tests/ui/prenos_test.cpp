@@ -365,6 +365,13 @@ void PrenosTest::OblikRasporedjujePoljaKorakom() {
     QVERIFY(o.k().ledtB0->isHidden() && o.k().ledth0->isHidden());
     QVERIFY(o.k().btnProracunSirinePloceTPresjeka->isHidden());
     QVERIFY(o.k().spbObicno->isEnabled() && o.k().spbObicno->isChecked());
+
+    // a T section in mode 2 written into the window, for a person to look at
+    TPresjek t = Izracunat(TPropis::PBAB87, TOblik::T, TProracun::GranicneSile);
+    t.Status |= sfPetoPodrucje;
+    QVERIFY(o.prenos().Zapisi(t));
+    QDir().mkpath(NMK_ARTEFACT_DIR);
+    QVERIFY(o.prozor->grab().save(QDir(NMK_ARTEFACT_DIR).filePath("glavni_prozor_t.png")));
 }
 
 void PrenosTest::RezimPrikazujePanele() {
