@@ -273,6 +273,80 @@ TEST_F(Serija, StopsAtTheFirstSectionThatFailsTheInputCheck) {
     }
 }
 
+// One UGIB entry with a section: head, r, then the record.
+struct UgibZapis {
+    double Mexp = 100, Nexp = 0, vb = 1, k = 0.125, l = 500;
+    std::int64_t propis = 1, beton = 14, celik = 3;
+    std::int64_t dg = 0, ng = 0, dd = 16, nd = 4;
+};
+
+std::string UgibFajl(const std::vector<UgibZapis>& zapisi, double r = 0.6) {
+    PisacToka t;
+    for (double x : {2.0, 0.7, 0.0004, 0.9, 1.1, 0.4})
+        t.Realni(x);
+    t.Realni(r);
+    t.Cijeli(static_cast<std::int64_t>(zapisi.size()) + 1);
+    t.Cijeli(7); // an entry without a section
+    for (const auto& z : zapisi) {
+        t.Cijeli(1);
+        for (double x : {30.0, 30.0, 50.0, 50.0, 5.0, 5.0, z.Mexp, z.Nexp, z.vb, z.k, z.l})
+            t.Realni(x);
+        for (std::int64_t v :
+             {z.propis, z.beton, z.celik, std::int64_t{0}, std::int64_t{0}, z.dg, z.ng, z.dd, z.nd})
+            t.Cijeli(v);
+    }
+    return t.Bajtovi();
+}
+
+TEST_F(Serija, ReadsTheServiceabilityHeadAndRecords) {
+    const UlazServis u = CitajUgib(
+        pr,
+        UgibFajl({{.vb = 2}, {.propis = 0, .beton = 12, .celik = 1, .dg = 12, .ng = 2, .nd = -3}}));
+    EXPECT_EQ(u.stavke, (std::vector<std::int32_t>{7, 1, 1}));
+    EXPECT_EQ(pr.betonEx.fi, 2.0);
+    EXPECT_EQ(pr.betonEx.B2, 0.4);
+    ASSERT_EQ(pr.BrojPresjeka(), 2);
+    const auto& p = pr.presjeci;
+    EXPECT_DOUBLE_EQ(p[0].vbd, 0.6 * 2);
+    EXPECT_EQ(u.k, (std::vector<double>{0.125, 0.125}));
+    // EC 2 with the section's own factors, PBAB 87 always with the record's fb.
+    EXPECT_DOUBLE_EQ(p[0].fB, pr.katalozi.beton[14].fck / 1.5 * 0.85f);
+    EXPECT_EQ(p[1].fB, pr.katalozi.beton[12].fb);
+    EXPECT_EQ(p[0].ArmDonja, (TUsvojenaArmatura{{16, 4}}));
+    EXPECT_TRUE(p[0].ArmGornja.empty());
+    EXPECT_EQ(p[1].ArmGornja, (TUsvojenaArmatura{{12, 2}}));
+    EXPECT_TRUE(p[1].ArmDonja.empty()); // a count that is not positive gives no bars
+}
+
+TEST_F(Serija, RefusesBarsOutsideTheirRangeOrWithoutADiameter) {
+    for (const UgibZapis& z : {UgibZapis{.nd = 32768}, UgibZapis{.dd = -32769},
+                               UgibZapis{.dd = 0, .nd = 2}, UgibZapis{.beton = 19}}) {
+        EXPECT_THROW(CitajUgib(pr, UgibFajl({z})), GreskaCitanja);
+    }
+}
+
+TEST_F(Serija, CopiesEntriesWithoutASectionThrough) {
+    const std::string izlaz = ObradiUgib(pr, UgibFajl({{}}), poruke);
+    CitacToka c(izlaz);
+    EXPECT_EQ(c.Cijeli(), 2);
+    EXPECT_EQ(c.Cijeli(), 7);
+    EXPECT_EQ(c.Cijeli(), 1);
+    EXPECT_EQ(c.Cijeli(), 0);
+    EXPECT_GT(c.Realni(), 0);
+    EXPECT_TRUE(c.Kraj());
+}
+
+TEST(KonzolnePoruke, WritesCaptionAndTextOnOneLineAndAnswersTheFirstButton) {
+    std::ostringstream s;
+    KonzolnePoruke k(s);
+    EXPECT_EQ(k.Prikazi("Presjek nije armiran !", VrstaPoruke::Greska, dgOK), odgOK);
+    EXPECT_EQ(k.Prikazi("Snimiti?", VrstaPoruke::Potvrda, dgDaNeOtkazi), odgDa);
+    k.Obicna("alfaF: eb vise od 3.5 !");
+    k.SaNaslovom(NaslovGreskePrograma, PorukaNemaRazmjene);
+    EXPECT_EQ(s.str(), "Greška: Presjek nije armiran !\nPotvrdi: Snimiti?\nalfaF: eb vise od 3.5 "
+                       "!\nGreska !!!: Dimenzioniranje nemoze biti izvrseno!\n");
+}
+
 TEST(RezimIzArgumenta, KnowsTheThreeModeWordsExactly) {
     EXPECT_EQ(RezimIzArgumenta("DIM"), Rezim::Dim);
     EXPECT_EQ(RezimIzArgumenta("UGIB"), Rezim::Ugib);
