@@ -361,10 +361,9 @@ class Pokretanje : public Serija {
 protected:
     void SetUp() override {
         Serija::SetUp();
-        pr.folder =
-            fs::temp_directory_path() /
-            ("nmk_razmjena_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        pr.folder = fs::temp_directory_path() /
+                    (std::string("nmk_razmjena_") +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(pr.folder);
         fs::create_directories(pr.folder);
         fajl = pr.folder / RazmjenaFajl;
