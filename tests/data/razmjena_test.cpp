@@ -8,6 +8,7 @@
 #include "engine/greska.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -362,7 +363,7 @@ protected:
     void SetUp() override {
         Serija::SetUp();
         pr.folder = fs::temp_directory_path() /
-                    (std::string("nmk_razmjena_") +
+                    (std::string("nmk_razmjena_") + std::to_string(::getpid()) + "_" +
                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(pr.folder);
         fs::create_directories(pr.folder);

@@ -8,6 +8,7 @@
 #include "engine/greska.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cmath>
@@ -210,7 +211,8 @@ TEST(Robustnost, SingleByteMutationsEndCleanly) {
 }
 
 TEST(Robustnost, AFailedRunOnAFileLeavesItByteForByte) {
-    const fs::path folder = fs::temp_directory_path() / "nmk_robustnost_fajl";
+    const fs::path folder =
+        fs::temp_directory_path() / ("nmk_robustnost_" + std::to_string(::getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     std::mt19937 gen(11);

@@ -5,6 +5,7 @@
 #include "data/katalog_fajl.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -18,7 +19,7 @@ class Sistem : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = fs::temp_directory_path() /
-                 ("nmk_sistem_" +
+                 ("nmk_sistem_" + std::to_string(::getpid()) + "_" +
                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder);
         fs::create_directories(folder);

@@ -5,6 +5,7 @@
 #include "data/fajl.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -37,8 +38,9 @@ class PrivremeniProgram {
 public:
     explicit PrivremeniProgram(bool saKatalozima = true) {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() /
-                  (std::string("nmk_e2e_") + info->test_suite_name() + "_" + info->name());
+        folder_ =
+            fs::temp_directory_path() / (std::string("nmk_e2e_") + std::to_string(::getpid()) +
+                                         "_" + info->test_suite_name() + "_" + info->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_ / "radni");
         fs::copy_file(BinFolder() / "nosivometrik", folder_ / "nosivometrik");
