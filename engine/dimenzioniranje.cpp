@@ -335,6 +335,20 @@ bool SimetricnaPretraga(Proracun& c, float ea0) {
         if (prihvati(ea2, 3.5f, produzetak))
             return true;
     }
+    // Neither path found a state. A tension with a moment may balance with the top layer in
+    // tension too while the top concrete is still compressed: the states below the start of
+    // path 1, with the steel at ea0 and the concrete strain between 0 and that start. Without
+    // them such a load came out without any reinforcement. They are tried only here, with a
+    // fresh residual history, and a state is taken only when it needs reinforcement, so every
+    // state the two paths find stays as it was.
+    pretraga = Pretraga{};
+    for (float eb = 0; eb < ebPocetak;) {
+        eb = Korak(eb, 0.001);
+        if (eb >= ebPocetak)
+            break;
+        if (prihvati(ea, eb, true))
+            return true;
+    }
     return false;
 }
 

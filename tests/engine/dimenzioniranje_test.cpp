@@ -314,6 +314,31 @@ TEST(Dimenzioniraj, NeverLeavesACompressionBeyondTheConcreteWithoutReinforcement
                 }
 }
 
+TEST(Dimenzioniraj, NeverLeavesASymmetricTensionWithAMomentWithoutReinforcement) {
+    // A tension whose symmetric balance puts the top layer in tension as well, while the top
+    // concrete is still compressed: the steel alone must at least carry the tension.
+    Okolina ok;
+    for (TPropis propis : {TPropis::PBAB87, TPropis::EC2})
+        for (double Mu = 50; Mu <= 400; Mu += 50)
+            for (double Nu = 100; Nu <= 900; Nu += 200) {
+                TPresjek p = Presjek(Mu, Nu, propis);
+                p.Status |= sfSimetricno;
+                Dimenzioniraj(p, ok.o);
+                EXPECT_EQ(p.Aa1, p.Aa2);
+                EXPECT_GE(2 * p.Aa2 * p.sigv / 10, Nu * (1 - 1e-3)) << Mu << " " << Nu;
+            }
+    // The case that once came out without any reinforcement.
+    TPresjek p = Presjek(176.6, 331.8, TPropis::EC2);
+    p.b = p.b0 = 34.8;
+    p.h = p.h0 = 67.6;
+    p.d1 = 5.85;
+    p.d2 = 5.39;
+    p.Status |= sfSimetricno;
+    Dimenzioniraj(p, ok.o);
+    EXPECT_GT(p.Aa2, 0);
+    EXPECT_FALSE(p.ima(sfPetoPodrucje));
+}
+
 // ---- Minimum and maximum reinforcement -------------------------------------------------------
 
 std::string Dvije(double x) {
