@@ -3,15 +3,13 @@
 #include "engine/greska.h"
 #include "engine/osnovni_ugib.h"
 #include "ui/brojevi.h"
-#include "ui/koef_tecenja.h"
+#include "ui/gradnja.h"
+#include "ui/koeficijent.h"
 #include "ui/slike_sistema.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <exception>
 
@@ -23,18 +21,11 @@ TfrmOsnovniUgib::TfrmOsnovniUgib(const TPresjek& presjek, const Katalozi& katalo
     setObjectName(QStringLiteral("frmOsnovniUgib"));
     setWindowTitle(QStringLiteral("Proracun Osnovnog Ugiba"));
 
-    auto novoPolje = [this](const char* ime, const char* tekst) {
-        auto* polje = new QLineEdit(QString::fromLatin1(tekst), this);
-        polje->setObjectName(QString::fromLatin1(ime));
-        return polje;
-    };
-    edtRaspon_ = novoPolje("edtRaspon", "5");
-    edtp_ = novoPolje("edtp", "0");
-    edtpd_ = novoPolje("edtpd", "0");
-    edtvb_ = novoPolje("edtvb", "");
-    edtvbd_ = novoPolje("edtvbd", "");
-    edtvb_->setReadOnly(true);
-    edtvbd_->setReadOnly(true);
+    edtRaspon_ = NovoPolje(this, "edtRaspon", QStringLiteral("5"));
+    edtp_ = NovoPolje(this, "edtp", QStringLiteral("0"));
+    edtpd_ = NovoPolje(this, "edtpd", QStringLiteral("0"));
+    edtvb_ = PoljeRezultata(this, "edtvb");
+    edtvbd_ = PoljeRezultata(this, "edtvbd");
     for (QLineEdit* polje : {edtRaspon_, edtp_, edtpd_})
         PostaviFilter(polje, {.naEnter = [this] { Proracunaj(); }});
 
@@ -48,36 +39,17 @@ TfrmOsnovniUgib::TfrmOsnovniUgib(const TPresjek& presjek, const Katalozi& katalo
     cboStatickiSistem_->setCurrentIndex(1);
 
     auto* mreza = new QGridLayout;
-    int red = 0;
-    auto dodaj = [&](const char* oznaka, QWidget* polje, const char* jedinica) {
-        mreza->addWidget(new QLabel(QString::fromUtf8(oznaka), this), red, 0);
-        mreza->addWidget(polje, red, 1);
-        if (jedinica != nullptr)
-            mreza->addWidget(new QLabel(QString::fromUtf8(jedinica), this), red, 2);
-        ++red;
-    };
-    dodaj("Opterecenje", cboOpterecenje_, nullptr);
-    dodaj("Staticki sistem", cboStatickiSistem_, nullptr);
-    dodaj("Raspon", edtRaspon_, "m");
-    dodaj("Ukupno opterecenje p = ", edtp_, "kN, kN/m");
-    dodaj("Stalno opterecenje pd = ", edtpd_, "kN, kN/m");
-    dodaj("vb = ", edtvb_, "cm");
-    dodaj("vb.d = ", edtvbd_, "cm");
+    Red(mreza, 0, "Opterecenje", cboOpterecenje_, nullptr);
+    Red(mreza, 1, "Staticki sistem", cboStatickiSistem_, nullptr);
+    Red(mreza, 2, "Raspon", edtRaspon_, "m");
+    Red(mreza, 3, "Ukupno opterecenje p = ", edtp_, "kN, kN/m");
+    Red(mreza, 4, "Stalno opterecenje pd = ", edtpd_, "kN, kN/m");
+    Red(mreza, 5, "vb = ", edtvb_, "cm");
+    Red(mreza, 6, "vb.d = ", edtvbd_, "cm");
 
-    auto* btnProracunUgiba = new QPushButton(QStringLiteral("Proracunaj Ugib"), this);
-    btnProracunUgiba->setObjectName(QStringLiteral("btnProracunUgiba"));
-    auto* btnOK = new QPushButton(QStringLiteral("Usvoji"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnProracunUgiba->setAutoDefault(false);
-    btnOK->setAutoDefault(false);
-    auto* dugmad = new QHBoxLayout;
-    dugmad->addStretch(1);
-    dugmad->addWidget(btnProracunUgiba);
-    dugmad->addWidget(btnOK);
-
-    auto* glavni = new QVBoxLayout(this);
-    glavni->addLayout(mreza);
-    glavni->addLayout(dugmad);
+    auto* btnProracunUgiba = NovoDugme(this, "btnProracunUgiba", "Proracunaj Ugib");
+    auto* btnOK = NovoDugme(this, "btnOK", "Usvoji");
+    SloziDijalog(this, mreza, btnProracunUgiba, btnOK);
 
     connect(btnProracunUgiba, &QPushButton::clicked, this, &TfrmOsnovniUgib::Proracunaj);
     connect(btnOK, &QPushButton::clicked, this, &TfrmOsnovniUgib::Usvoji);
