@@ -58,16 +58,21 @@ private:
             return true;
         }
         const QString tekst = e->text();
-        if (tekst.isEmpty() || e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        const bool brisanje =
+            e->key() == Qt::Key_Backspace || (!tekst.isEmpty() && tekst.at(0) == QChar(0x08));
+        if (!brisanje &&
+            (tekst.isEmpty() || e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
             return false; // navigation keys, Delete, shortcuts
-        QChar c = tekst.at(0);
-        if (c == QChar(0x08) || e->key() == Qt::Key_Backspace)
+        // A selection empties the whole field first, for every key that gets this far,
+        // backspace included.
+        if (pravila_.prazniOznaceno && polje_->hasSelectedText())
+            polje_->clear();
+        if (brisanje)
             return false;
+        QChar c = tekst.at(0);
         const QChar sep = DecimalniSeparator();
         if (c == ',' || c == '.')
             c = sep;
-        if (pravila_.prazniOznaceno && polje_->hasSelectedText())
-            polje_->clear();
         if (c.isDigit() && c.unicode() < 128)
             return Upisi(c, tekst.at(0));
         if (c == sep) {

@@ -49,6 +49,20 @@ private slots:
         QCOMPARE(e.text(), QString(""));
         QTest::keyClick(&e, Qt::Key_Return);
         QCOMPARE(pokrenuto, 1);
+        // Backspace over a partial selection empties the whole field too.
+        e.setText("12,5");
+        e.setSelection(1, 2);
+        QTest::keyClick(&e, Qt::Key_Backspace);
+        QCOMPARE(e.text(), QString(""));
+    }
+
+    void backspaceWithoutTheEmptyingRuleDeletesOneCharacter() {
+        QLineEdit e;
+        PostaviFilter(&e, {});
+        e.setText("125");
+        e.setCursorPosition(3);
+        QTest::keyClick(&e, Qt::Key_Backspace);
+        QCOMPARE(e.text(), QString("12"));
     }
 };
 
