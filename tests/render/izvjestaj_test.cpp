@@ -253,9 +253,11 @@ TEST(StampajPresjek, KeepsEveryLineOnOneParagraphWithNonEmptyRuns) {
     for (const render::Red& r : Blok(p).redovi) {
         ASSERT_FALSE(r.komadi.empty());
         EXPECT_EQ(r.Tekst().find('\n'), std::string::npos);
-        if (r.komadi.size() > 1)
-            for (const Komad& k : r.komadi)
+        if (r.komadi.size() > 1) {
+            for (const Komad& k : r.komadi) {
                 EXPECT_FALSE(k.tekst.empty()) << r.Tekst();
+            }
+        }
     }
 }
 
