@@ -100,6 +100,21 @@ std::optional<double> DubinaSilom(const TDim& d, const Armatura& a, double M, do
     throw GreskaProracuna(PorukaNemaOse);
 }
 
+// A tension N (kN) with the moment M (kNm) whose load point lies between the two layers of
+// bars, on a cracked section without compressed concrete: the stress of the tension bars
+// (N/mm2) by the lever rule about the other layer. Nothing when the bars cannot carry the
+// force so (a load point outside the layers, or a missing layer it would need).
+std::optional<double> NaponBezPritisnuteZone(const TDim& d, double M, double N) {
+    const Armatura a = Povrsine(d);
+    const double z = Bruto(d).yc + 100.0 * M / N; // depth of the load point, cm
+    const double dT = d.h - d.d2;
+    const bool izmedju = z >= d.d1 && z <= dT && dT > d.d1;
+    if (!(N > 0) || !izmedju || !(a.AsT > 0) || (z > d.d1 && !(a.AsC > 0)))
+        return std::nullopt;
+    // 10 N / As: kN/cm2 to N/mm2.
+    return Konacno(10.0 * N * (z - d.d1) / ((dT - d.d1) * a.AsT));
+}
+
 // Restores Dim.Mexp and Dim.XII after the second axis search, also on an exception.
 class VratiStanje {
 public:
@@ -256,7 +271,18 @@ double NaponUArmaturiPriMr(TPresjek& p, const Okruzenje& o) {
     }
     VratiStanje vrati(p);
     d.Mexp = Mr;
-    const std::optional<double> xr = VisinaPritisnuteZone(p, Mr);
+    std::optional<double> xr;
+    try {
+        xr = VisinaPritisnuteZone(p, Mr);
+    } catch (const GreskaProracuna&) {
+        // Under a tension the cracked section at the cracking moment may have no compressed
+        // zone at all, although the service forces leave one: then the bars alone carry the
+        // force, shared by the lever rule. This is the limit of the cracked section as its
+        // neutral axis reaches the top face.
+        if (const std::optional<double> s = NaponBezPritisnuteZone(d, Mr, p.Nexp))
+            return *s;
+        throw;
+    }
     if (!xr)
         return 0; // the whole section is still compressed at cracking: no steel tension
     d.XII = *xr;

@@ -338,6 +338,64 @@ TEST_F(Servis, NoTensionAtCrackingUnderLargeCompressionGivesZeroSteelStress) {
     EXPECT_EQ(KoeficijentSadejstva(p, o), 1.0);
 }
 
+// A tension that leaves a compressed zone under the service forces but none at the cracking
+// moment: the bars alone carry the force at cracking, shared by the lever rule.
+TEST_F(Servis, TensionWithoutCompressedZoneAtCrackingSharesTheForceByTheLeverRule) {
+    p.ArmGornja = {{12, 2}};
+    p.Nexp = 140;
+    Postavi();
+    ASSERT_TRUE(VisinaPritisnuteZone(p).has_value());
+    const double Mr = MomenatNastajanjaPrslina(p, o);
+    EXPECT_THROW(VisinaPritisnuteZone(p, Mr), GreskaProracuna);
+
+    const double sigmaSr = NaponUArmaturiPriMr(p, o);
+    const TDim& d = *p.Dim;
+    const double z = Bruto(d).yc + 100 * Mr / p.Nexp;
+    const double Ft = p.Nexp * (z - d.d1) / (d.h - d.d2 - d.d1);
+    EXPECT_THAT(sigmaSr, IsNear(10 * Ft / PovrsinaArmature(d.ArmT), 1e-9));
+    // Moments about the load point: the two layers' forces balance.
+    const double Fc = p.Nexp - Ft;
+    EXPECT_THAT(Ft * (d.h - d.d2 - z), IsNear(Fc * (z - d.d1), 1e-9));
+    const double zeta = KoeficijentSadejstva(p, o);
+    EXPECT_GE(zeta, 0.4);
+    EXPECT_LE(zeta, 1.0);
+}
+
+// Where the compressed zone at cracking disappears as the tension grows, the steel stress at
+// cracking does not jump: the lever rule is the limit of the cracked section.
+TEST_F(Servis, SteelStressAtCrackingIsContinuousWhereTheCompressedZoneVanishes) {
+    p.ArmGornja = {{12, 2}};
+    std::optional<double> saOsom;
+    for (double N = 100; N < 200; N += 0.25) {
+        p.Nexp = N;
+        Postavi();
+        const double Mr = MomenatNastajanjaPrslina(p, o);
+        bool imaOsu = true;
+        try {
+            VisinaPritisnuteZone(p, Mr);
+        } catch (const GreskaProracuna&) {
+            imaOsu = false;
+        }
+        const double sigmaSr = NaponUArmaturiPriMr(p, o);
+        dim.reset();
+        if (imaOsu) {
+            saOsom = sigmaSr;
+            continue;
+        }
+        ASSERT_TRUE(saOsom.has_value()) << "no compressed zone at cracking already at " << N;
+        EXPECT_THAT(sigmaSr, IsNear(*saOsom, 0.02 * *saOsom)) << N;
+        return;
+    }
+    FAIL() << "the compressed zone at cracking never vanished";
+}
+
+// A tension whose load point lies beyond the top bars has no state without concrete either.
+TEST_F(Servis, TensionBeyondTheTopBarsAtCrackingStaysAnError) {
+    p.Nexp = 140; // no top bars: the lever rule has nothing to hold the moment with
+    Postavi();
+    EXPECT_THROW(NaponUArmaturiPriMr(p, o), GreskaProracuna);
+}
+
 TEST_F(Servis, ZeroForcesAreACalculationErrorNotAnInfinity) {
     p.Mexp = 0;
     Postavi();
