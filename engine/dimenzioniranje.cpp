@@ -340,9 +340,11 @@ bool SimetricnaPretraga(Proracun& c, float ea0) {
     // path 1, with the steel at ea0 and the concrete strain between 0 and that start. Without
     // them such a load came out without any reinforcement. They are tried only here, with a
     // fresh residual history, and a state is taken only when it needs reinforcement, so every
-    // state the two paths find stays as it was.
+    // state the two paths find stays as it was. Where that start lies above the ultimate
+    // strain (a deep compression layer), the scan stops where path 1 stops: beyond 3.5 per
+    // mille the concrete law has no stress, and such a state is no balance.
     pretraga = Pretraga{};
-    for (float eb = 0; eb < ebPocetak;) {
+    for (float eb = 0; eb < ebPocetak && eb < 3.4989;) {
         eb = Korak(eb, 0.001);
         if (eb >= ebPocetak)
             break;

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -411,6 +412,33 @@ TEST(Dimenzioniraj, ScansNeverPassAStrainAboveTheUltimateToTheConcreteLaw) {
         }
     for (const auto& m : ok.poruke.poruke)
         EXPECT_FALSE(m.obicna) << m.tekst;
+}
+
+TEST(Dimenzioniraj, KeepsTheSymmetricSearchWithinTheUltimateStrainForADeepTopLayer) {
+    // With the top layer this deep, the state in which it is unstrained at the steel's limit
+    // strain has a top strain above 3.5 (PBAB 87: 12 * 10 / 33, EC 2: 12 * 20 / 33), so the
+    // search for a top layer in tension must stop at the ultimate strain by itself.
+    for (TPropis propis : {TPropis::PBAB87, TPropis::EC2})
+        for (double Mu = 10; Mu <= 400; Mu += 30)
+            for (double Nu = -900; Nu <= 900; Nu += 150) {
+                Okolina ok;
+                TPresjek p = Presjek(Mu, Nu, propis);
+                p.d1 = 12;
+                p.Status |= sfSimetricno;
+                Dimenzioniraj(p, ok.o);
+                EXPECT_LE(p.epsb, 3.5) << Mu << " " << Nu;
+                const auto obicne = std::count_if(ok.poruke.poruke.begin(), ok.poruke.poruke.end(),
+                                                  [](const auto& m) { return m.obicna; });
+                EXPECT_EQ(obicne, 0) << Mu << " " << Nu;
+            }
+    // A small eccentric compression that the concrete alone carries: no state beyond the
+    // ultimate strain (where the concrete carries nothing) may ask for steel.
+    TPresjek p = Presjek(10, -100);
+    p.d1 = 12;
+    p.Status |= sfSimetricno;
+    p = Dimenzionisan(p);
+    EXPECT_EQ(p.Aa1, 0);
+    EXPECT_EQ(p.Aa2, 0);
 }
 
 // ---- Degenerate input ------------------------------------------------------------------------
