@@ -105,7 +105,6 @@ void ProvjeriKraj(const CitacToka& c) {
 }
 
 void ZaSvakiPresjek(Projekat& pr, const std::function<void(TPresjek&)>& racunaj) {
-    const TihePoruke tihe;
     for (std::size_t i = 0; i < pr.presjeci.size(); ++i) {
         TPresjek& p = pr.presjeci[i];
         const std::string oznaka = "Presjek " + std::to_string(i + 1) + ": ";
