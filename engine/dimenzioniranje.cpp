@@ -328,7 +328,9 @@ bool SimetricnaPretraga(Proracun& c, float ea0) {
     // reinforcement. The extension only takes a state that needs reinforcement; otherwise
     // the fifth domain decides, as before.
     const double kraj = -3.5 * d.d2 / d.h; // ea at which the bottom face strain is zero
-    float ea2 = ebPocetak > 3.5 ? UFloat((d.h - d.d1 - d.d2) / d.d1 * 3.5) : ea0;
+    const bool dubokiSloj = ebPocetak > 3.5;
+    const float ea2Pocetak = dubokiSloj ? UFloat((d.h - d.d1 - d.d2) / d.d1 * 3.5) : ea0;
+    float ea2 = ea2Pocetak;
     while (ea2 > kraj) {
         const bool produzetak = ea2 <= 0.0011;
         ea2 = Korak(ea2, -0.001);
@@ -350,6 +352,16 @@ bool SimetricnaPretraga(Proracun& c, float ea0) {
             break;
         if (prihvati(ea, eb, true))
             return true;
+    }
+    // With such a deep compression layer path 1 is empty and path 2 starts below ea0, so the
+    // states with the concrete at 3.5 and the steel between ea0 and that start were never
+    // tried: a pure bending whose balance lies there came out without any reinforcement,
+    // between moments that need plenty. The scan above goes on along them, from the corner
+    // at ea0 down to where path 2 began, under the same rule.
+    if (dubokiSloj) {
+        for (float ea3 = ea0; ea3 > ea2Pocetak; ea3 = Korak(ea3, -0.001))
+            if (prihvati(ea3, 3.5f, true))
+                return true;
     }
     return false;
 }

@@ -441,6 +441,35 @@ TEST(Dimenzioniraj, KeepsTheSymmetricSearchWithinTheUltimateStrainForADeepTopLay
     EXPECT_EQ(p.Aa2, 0);
 }
 
+TEST(Dimenzioniraj, SymmetricPureBendingWithADeepTopLayerAlwaysGetsReinforcement) {
+    // With the top layer this deep the state in which it is unstrained lies above 3.5, and
+    // the balance of some moments lies at the concrete's ultimate strain with the steel
+    // between its limit and that state. Those moments got no reinforcement at all, between
+    // moments that need plenty. The areas must grow with the moment, without a hole.
+    struct Red {
+        TPropis propis;
+        double b, h, d1, d2, MuOd, MuDo;
+    };
+    for (const Red& r :
+         {Red{TPropis::PBAB87, 30, 50, 12, 5, 150, 300}, Red{TPropis::EC2, 30, 30, 4, 4, 30, 90}}) {
+        double prethodna = 0;
+        for (double Mu = r.MuOd; Mu <= r.MuDo; Mu += (r.MuDo - r.MuOd) / 60) {
+            TPresjek p = Presjek(Mu, 0, r.propis);
+            p.b = p.b0 = r.b;
+            p.h = p.h0 = r.h;
+            p.d1 = r.d1;
+            p.d2 = r.d2;
+            p.Status |= sfSimetricno;
+            p = Dimenzionisan(p);
+            EXPECT_GT(p.Aa2, 0) << Mu;
+            EXPECT_EQ(p.Aa1, p.Aa2) << Mu;
+            EXPECT_FALSE(p.ima(sfPetoPodrucje)) << Mu;
+            EXPECT_GE(p.Aa2, prethodna) << Mu;
+            prethodna = p.Aa2;
+        }
+    }
+}
+
 // ---- Degenerate input ------------------------------------------------------------------------
 
 // A sink that remembers whether the section held its working object while a message showed.

@@ -316,6 +316,9 @@ TEST(Dimenzioniraj, BalancesSectionsWhoseSearchesMeetPolesAndGaps) {
     for (const Red& r : {
              Red{"pole before the balance", P, 40, 40, 78, 78, 24, 5.5, 2050, -6500, true},
              Red{"pole in the fifth domain", P, 39, 39, 46, 46, 16, 5.6, 253.5, -3400, true},
+             Red{"deep top layer, steel below its limit at 3.5", P, 30, 30, 50, 50, 12, 5, 230, 0,
+                 true},
+             Red{"deep top layer, EC 2 column", E, 30, 30, 30, 30, 4, 4, 62, -150, true},
              Red{"bottom steel compressed", P, 66.5, 66.5, 75.3, 75.3, 7.9, 7.6, 2156, -13204,
                  true},
              Red{"inside the kern", E, 58, 58, 90, 90, 16, 9.5, 1340, -10660, false},
