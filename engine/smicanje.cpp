@@ -137,7 +137,7 @@ double StremenskiClan(double alfaStepeni, double thetaStepeni) {
     return std::cos(a) + std::sin(a) / std::tan(URadijane(thetaStepeni));
 }
 
-float rhoMin(double fck, double fyk) {
+double rhoMin(double fck, double fyk) {
     // Rows by concrete group, columns the steels 220, 400 and 500 N/mm2.
     static constexpr double tablica[3][3] = {
         {0.0016, 0.0009, 0.0007}, {0.0024, 0.0013, 0.0011}, {0.0030, 0.0016, 0.0013}};
@@ -151,7 +151,7 @@ float rhoMin(double fck, double fyk) {
                 l *= (fyk - x[j]) / (x[i] - x[j]);
         r += l * tablica[red][i];
     }
-    return static_cast<float>(r);
+    return r;
 }
 
 void ProracunSmicanja(TPresjek& p, const TDim& dim, const Okruzenje& o) {

@@ -20,8 +20,9 @@ void ProracunSmicanja(TPresjek& p, const TDim& dim, const Okruzenje& o);
 
 // Minimum stirrup ratio of EC 2 for a concrete of strength fck and a steel of yield stress
 // fyk: its row of the table (three concrete groups) interpolated on the parabola through the
-// steels 220, 400 and 500 N/mm2.
-float rhoMin(double fck, double fyk);
+// steels 220, 400 and 500 N/mm2. Kept in full precision: only the minimum area made from it
+// is rounded to single precision.
+double rhoMin(double fck, double fyk);
 
 // The stirrup term cos alfa + sin alfa cot theta, angles in degrees.
 double StremenskiClan(double alfaStepeni, double thetaStepeni);
