@@ -19,11 +19,23 @@ int ZaokruziParno(double x) {
     return static_cast<int>(std::nearbyint(x));
 }
 
+namespace {
+
+// 130 pixels for the given length in cm, as a single-precision scale: the quotient is taken
+// with the length as it is and rounded once. Rounding the length to single precision first
+// moves the scale by one unit in the last place for lengths such as 38.4 cm, and with it
+// lengths that lie at half a pixel.
+float Mjerilo(double duzina) {
+    return static_cast<float>(130.0 / duzina);
+}
+
+} // namespace
+
 Mjere IzracunajMjere(const TPresjek& p) {
     Mjere m;
     // Single-precision scale; the products are taken in double with that scale, so that
     // S * 15 for S = 130/60 lies just above 32.5 and rounds up.
-    m.S = p.h > p.b ? 130.0f / static_cast<float>(p.h) : 130.0f / static_cast<float>(p.b);
+    m.S = p.h > p.b ? Mjerilo(p.h) : Mjerilo(p.b);
     const double s = m.S;
     m.W = p.h <= p.b ? 130 : ZaokruziParno(s * p.b);
     m.H = p.h > p.b ? 130 : ZaokruziParno(s * p.h);
@@ -228,8 +240,7 @@ void CrtajNapone(Platno& c, const TPresjek& p, const Obris& o, const Deformacije
     if (p.ima(sfZategnut))
         return;
     const bool tPresjek = p.Oblik == TOblik::T;
-    const float S = tPresjek ? 130.0f / static_cast<float>(std::max(p.h, p.b))
-                             : 130.0f / static_cast<float>(std::max(p.h0, p.b));
+    const float S = tPresjek ? Mjerilo(std::max(p.h, p.b)) : Mjerilo(std::max(p.h0, p.b));
     const double dubina = tPresjek ? p.h : p.h0;
     const Olovka olovka{Crna, 1, StilLinije::Puna};
 

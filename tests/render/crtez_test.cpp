@@ -117,6 +117,30 @@ TEST(IzracunajMjere, ScalesTheLargerDimensionTo130Pixels) {
     }
 }
 
+TEST(IzracunajMjere, RoundsTheScaleOnceFromTheTypedLength) {
+    // 130 / 38.4 and 130 / 32.4 rounded to single precision put S * 28.8, S * 9.6 and
+    // S * 8.1 just above a half pixel; a scale taken from the length already rounded to single
+    // precision lies one unit lower and puts them just below.
+    struct Red {
+        double b, h, b0, h0;
+        int W, B0, H0;
+    };
+    const Red redovi[] = {
+        {28.8, 38.4, 28.8, 38.4, 98, 98, 130},
+        {28.8, 38.4, 9.6, 9.6, 98, 33, 33},
+        {30, 32.4, 8.1, 8.1, 120, 33, 33},
+    };
+    for (const Red& r : redovi) {
+        TPresjek p = Pravougaonik(r.b, r.h);
+        p.b0 = r.b0;
+        p.h0 = r.h0;
+        const Mjere m = IzracunajMjere(p);
+        EXPECT_EQ(m.S, static_cast<float>(130.0 / r.h));
+        EXPECT_EQ(std::tuple(m.W, m.B0, m.H0), std::tuple(r.W, r.B0, r.H0))
+            << "b=" << r.b << " h=" << r.h << " b0=" << r.b0 << " h0=" << r.h0;
+    }
+}
+
 TEST(Crtaj, PutsTheLogicalOriginAt97AndThreeAboveTheMiddle) {
     EXPECT_EQ(Ishodiste(260, false), (Tacka{97, 127}));
     EXPECT_EQ(Ishodiste(261, false), (Tacka{97, 127}));
@@ -253,6 +277,28 @@ TEST(Crtaj, BuildsAParabolaAndRectangleBlockAboveTwoPerMille) {
     ASSERT_TRUE(nivo);
     EXPECT_EQ(nivo->a, (Tacka{280, -65 + Hr}));
     EXPECT_EQ(nivo->b, (Tacka{340, -65 + Hr}));
+}
+
+TEST(Crtaj, TakesTheParabolaHeightFromTheScaleOfTheTypedDepth) {
+    // 38.4 cm deep, 28.8 cm wide: D2 = round(S * 5) = 17, the steel level 113 pixels below the
+    // top; es = 60, ec = round(3.5 * 60 / 4.5) = 47, the axis 113 * 47 div 107 = 49 pixels
+    // below the top. Hp = round(2 * 38.4 * S / 8) with S * 9.6 = 32.5000008 gives 33.
+    TPresjek p = Pravougaonik(28.8, 38.4);
+    p.Aa2 = 5;
+    p.fB = 20;
+    p.epsb = 3.5;
+    p.epsa = 4.5;
+    p.Status = sfIzracunat;
+    const auto v = Logicki(p);
+    const auto n = NadjiPoligon(v, Uloga::Naponi);
+    ASSERT_TRUE(n);
+    ASSERT_EQ(n->tacke.size(), 11u);
+    const int xc = 49, Hp = 33;
+    EXPECT_EQ(n->tacke[0], (Tacka{280, -65 + xc}));
+    EXPECT_EQ(n->tacke[8], (Tacka{340, -65 + (xc - Hp)}));
+    const auto nivo = NadjiLiniju(v, Uloga::Nivo2Promila);
+    ASSERT_TRUE(nivo);
+    EXPECT_EQ(nivo->a.y, -65 + (xc - Hp));
 }
 
 TEST(Crtaj, BuildsAParabolaOnlyBlockUpToTwoPerMille) {
