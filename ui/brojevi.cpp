@@ -38,12 +38,13 @@ namespace {
 
 class FilterUnosa : public QObject {
 public:
-    FilterUnosa(QLineEdit* polje, PravilaUnosa pravila)
-        : QObject(polje), polje_(polje), pravila_(std::move(pravila)) {}
+    // `kombo`: the editable combo box whose line edit `polje` is, or null.
+    FilterUnosa(QLineEdit* polje, PravilaUnosa pravila, QComboBox* kombo = nullptr)
+        : QObject(polje), polje_(polje), kombo_(kombo), pravila_(std::move(pravila)) {}
 
 protected:
     bool eventFilter(QObject* objekat, QEvent* dogadjaj) override {
-        if (objekat != polje_ || dogadjaj->type() != QEvent::KeyPress)
+        if ((objekat != polje_ && objekat != kombo_) || dogadjaj->type() != QEvent::KeyPress)
             return false;
         return Filtriraj(static_cast<QKeyEvent*>(dogadjaj));
     }
@@ -101,6 +102,7 @@ private:
     }
 
     QLineEdit* polje_;
+    QComboBox* kombo_;
     PravilaUnosa pravila_;
 };
 
@@ -111,8 +113,15 @@ void PostaviFilter(QLineEdit* polje, PravilaUnosa pravila) {
 }
 
 void PostaviFilter(QComboBox* polje, PravilaUnosa pravila) {
-    if (polje->lineEdit())
-        PostaviFilter(polje->lineEdit(), std::move(pravila));
+    QLineEdit* linija = polje->lineEdit();
+    if (linija == nullptr)
+        return;
+    // The keys typed into an editable combo box reach the box itself, which has the focus and
+    // hands them to its line edit without passing the line edit's filters; so the box is
+    // watched as well. A key the filter lets through passes both, one it consumes neither.
+    auto* filter = new FilterUnosa(linija, std::move(pravila), polje);
+    linija->installEventFilter(filter);
+    polje->installEventFilter(filter);
 }
 
 } // namespace nmk::ui

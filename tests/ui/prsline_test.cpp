@@ -207,6 +207,29 @@ private slots:
         QCOMPARE(p.Vilica, 9.5);
         QVERIFY(p.ima(sfPrsline));
     }
+    // A key typed into the stirrup box goes to the widget that has the focus, which for an
+    // editable combo box is the box itself, not its line edit.
+    void keysTypedIntoTheFocusedStirrupBoxAreFiltered() {
+        QLocale::setDefault(QLocale(QLocale::Croatian, QLocale::Croatia));
+        TPresjek p = RadniPrimjer();
+        TfrmPrsline f(projekat_, poruke_);
+        f.Postavi(p);
+        f.Aktiviraj();
+        f.show();
+        QApplication::setActiveWindow(&f);
+        auto* cbo = Nadji<QComboBox>(&f, "cboVilica");
+        cbo->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QWidget* fokus = QApplication::focusWidget();
+        QVERIFY(fokus == cbo || fokus == cbo->lineEdit());
+        cbo->lineEdit()->clear();
+        QTest::keyClicks(fokus, "9.5mm");
+        QCOMPARE(cbo->currentText(), QString("9,5"));
+        QTest::keyClick(fokus, Qt::Key_Return);
+        QCOMPARE(p.Vilica, 9.5);
+        QVERIFY(p.ima(sfPrsline));
+        QCOMPARE(cbo->count(), 5); // Enter calculates; it adds no item to the list
+    }
 };
 
 QTEST_MAIN(PrslineTest)
