@@ -710,6 +710,7 @@ void TMainForm::Stampaj() {
     hide();
     try {
         TfrmPregledStampe pregled(pr_, postavke_, poruke_, nullptr);
+        pregled.PostaviStampac(&Stampac());
         pregled.exec();
     } catch (const std::exception& e) {
         poruke_.Obicna(e.what());
@@ -718,10 +719,15 @@ void TMainForm::Stampaj() {
         show();
 }
 
-void TMainForm::PodesiStampac() {
+QPrinter& TMainForm::Stampac() {
     if (!stampac_)
-        stampac_ = std::make_unique<QPrinter>();
-    QPageSetupDialog dijalog(stampac_.get(), this);
+        stampac_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *stampac_;
+}
+
+void TMainForm::PodesiStampac() {
+    // The set-up adjusts the printer that the print preview then prints on.
+    QPageSetupDialog dijalog(&Stampac(), this);
     dijalog.exec();
 }
 

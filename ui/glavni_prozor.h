@@ -91,6 +91,9 @@ public:
     // Repaints the drawing: the section at the current index with its results.
     void OsvjeziCrtez();
 
+    // The printer of the printer set-up and of the print preview (created on first use).
+    QPrinter& Stampac();
+
     KontroleGlavnog& Kontrole() { return k_; }
     Prenos& Transfer() { return prenos_; }
     Projekat& Projekt() { return pr_; }

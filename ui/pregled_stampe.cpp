@@ -472,7 +472,8 @@ void TfrmPregledStampe::SnimiKaoPdf() {
 }
 
 void TfrmPregledStampe::StampajDijalog() {
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter vlastiti(QPrinter::HighResolution);
+    QPrinter& printer = stampac_ != nullptr ? *stampac_ : vlastiti;
     printer.setDocName(QStringLiteral("Nosivometrik"));
     QPrintDialog d(&printer, this);
     d.setObjectName("dlgStampaj");

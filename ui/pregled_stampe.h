@@ -86,6 +86,10 @@ public:
                       QWidget* parent = nullptr);
     ~TfrmPregledStampe() override;
 
+    // The printer that "Stampaj" starts from: the one the main window's printer set-up
+    // adjusted. Without it the print dialog starts from a printer of its own.
+    void PostaviStampac(QPrinter* stampac) { stampac_ = stampac; }
+
     // Show: the report of every listed section, with the progress window; stops early when
     // "Otkazi" is pressed.
     void IzgradiSve();
@@ -137,6 +141,7 @@ private:
     QTextEdit* redtStampa_ = nullptr;
     QMenu* meni_ = nullptr;
     TfrmOtkazi* otkazi_ = nullptr;
+    QPrinter* stampac_ = nullptr;
 
     bool otkazano_ = false;
     bool gradi_ = false;

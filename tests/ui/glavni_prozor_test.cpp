@@ -20,6 +20,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -29,6 +32,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 using namespace nmk;
@@ -127,6 +131,7 @@ private slots:
     void PomocIRodplanKojihNemaJavljajuGresku();
     void IzborMaterijalaRacunaSamoUzAutomatskiProracun();
     void OProgramuNavodiSistemIRacunar();
+    void IspisPocinjeOdPodesenogStampaca();
     void BezEkranaProgramKazeZasto();
     void SlikaProzora();
 };
@@ -604,6 +609,43 @@ void GlavniProzorTest::OProgramuNavodiSistemIRacunar() {
     QVERIFY2(tekst.contains("Nosivometrik"), qPrintable(tekst));
     QVERIFY2(tekst.contains(QSysInfo::prettyProductName().toHtmlEscaped()), qPrintable(tekst));
     QVERIFY2(tekst.contains(QSysInfo::machineHostName().toHtmlEscaped()), qPrintable(tekst));
+}
+
+// "Podesavanje stampaca ..." adjusts the printer that the preview's "Stampaj" then offers.
+void GlavniProzorTest::IspisPocinjeOdPodesenogStampaca() {
+    Okolina o;
+    o.Izracunaj("a");
+    o.prozor->Stampac().setPageOrientation(QPageLayout::Landscape);
+    bool pitano = false;
+    QPageLayout::Orientation uDijalogu = QPageLayout::Portrait;
+    int pokusaja = 250;
+    // the print dialog is read and cancelled once it shows
+    std::function<void()> dijalog = [&] {
+        auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (d == nullptr) {
+            if (--pokusaja > 0)
+                QTimer::singleShot(20, dijalog);
+            return;
+        }
+        pitano = true;
+        uDijalogu = d->printer()->pageLayout().orientation();
+        d->reject();
+    };
+    std::function<void()> pregled = [&] {
+        auto* w = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (w == nullptr || w->objectName() != "frmPregledStampe") {
+            if (--pokusaja > 0)
+                QTimer::singleShot(20, pregled);
+            return;
+        }
+        QTimer::singleShot(0, dijalog);
+        w->findChild<QAction*>("toolStampaj")->trigger();
+        w->reject();
+    };
+    QTimer::singleShot(0, pregled);
+    o.prozor->Stampaj();
+    QVERIFY(pitano);
+    QCOMPARE(uDijalogu, QPageLayout::Landscape);
 }
 
 void GlavniProzorTest::BezEkranaProgramKazeZasto() {
