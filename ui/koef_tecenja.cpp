@@ -16,6 +16,7 @@ TfrmKoeficijentTecenja::TfrmKoeficijentTecenja(double h0, Poruke& poruke, QWidge
     cboStarost_ = new QComboBox(this);
     cboStarost_->setObjectName(QStringLiteral("cboStarost"));
     cboStarost_->setEditable(true);
+    cboStarost_->setInsertPolicy(QComboBox::NoInsert); // a typed age is used, not listed
     cboStarost_->addItems({"1", "7", "28", "90", "365"});
     cboStarost_->setCurrentIndex(2);
     cboVlaznost_ = NovaVlaznost();

@@ -39,6 +39,7 @@ QComboBox* TfrmKoeficijent::NovaVlaznost() {
     auto* vlaznost = new QComboBox(this);
     vlaznost->setObjectName(QStringLiteral("cboVlaznost"));
     vlaznost->setEditable(true);
+    vlaznost->setInsertPolicy(QComboBox::NoInsert); // a typed value is used, not listed
     vlaznost->addItems({"50", "80"});
     vlaznost->setCurrentIndex(1);
     return vlaznost;

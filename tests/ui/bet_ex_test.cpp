@@ -9,6 +9,7 @@
 #include "ui/ugibi.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLocale>
 
 using namespace nmk;
@@ -271,6 +272,26 @@ private slots:
         QCOMPARE(Tekst(&d, "edtECS"), tekst);
         QCOMPARE(poruke_.poruke.size(), std::size_t(1));
         QVERIFY(poruke_.poruke[0].tekst.find("8o") != std::string::npos);
+    }
+    // Typing a value and Enter in the age or humidity box leaves the offered items as they are.
+    void enterInTheBoxesKeepsTheirItems() {
+        TfrmKoeficijentTecenja d(240, poruke_);
+        for (const char* ime : {"cboStarost", "cboVlaznost"}) {
+            auto* cbo = Nadji<QComboBox>(&d, ime);
+            QStringList prije;
+            for (int i = 0; i < cbo->count(); ++i)
+                prije << cbo->itemText(i);
+            cbo->lineEdit()->clear();
+            QTest::keyClicks(cbo, "45");
+            QTest::keyClick(cbo, Qt::Key_Return);
+            QStringList poslije;
+            for (int i = 0; i < cbo->count(); ++i)
+                poslije << cbo->itemText(i);
+            QCOMPARE(poslije, prije);
+            QCOMPARE(cbo->currentText(), QString("45"));
+        }
+        Klikni(&d, "btnKoefTecenja");
+        QCOMPARE(d.Rezultat(), KoeficijentTecenja(45, 45, 240));
     }
 };
 
