@@ -130,6 +130,10 @@ TMainForm::TMainForm(Projekat& projekat, Postavke& postavke, Poruke& poruke,
     Povezi();
     PrilagodiSistemskiMeni();
     prenos_.PostaviFiltere([this] { Proracun(); });
+    // The menu's shortcuts work from every field too: a line edit would otherwise keep
+    // Ctrl+A, Ctrl+C and Ctrl+X for itself.
+    for (QLineEdit* polje : findChildren<QLineEdit*>())
+        polje->installEventFilter(this);
     move(kPodrazumijevaniLijevo, kPodrazumijevaniGore);
     // The designed state before the settings load: EC 2, standard shear, rectangle.
     k_.rdbEC->setChecked(true);
@@ -390,10 +394,17 @@ void TMainForm::Povezi() {
     connect(k_.btnUgibi, &QPushButton::clicked, this, &TMainForm::Ugibi);
     connect(k_.btnPrsline, &QPushButton::clicked, this, &TMainForm::Prsline);
     connect(k_.cboPresjek, &QComboBox::activated, this, &TMainForm::IzaberiPresjek);
+    // A click on the shape or code already checked leaves the window as it is.
     for (QRadioButton* r : {k_.rdbPravougaoni, k_.rdbTPresjek})
-        connect(r, &QRadioButton::clicked, this, &TMainForm::PromijeniOblik);
+        connect(r, &QRadioButton::clicked, this, [this] {
+            if (prenos_.OblikPromijenjen())
+                PromijeniOblik();
+        });
     for (QRadioButton* r : {k_.rdbPBAB, k_.rdbEC})
-        connect(r, &QRadioButton::clicked, this, &TMainForm::PromijeniPropis);
+        connect(r, &QRadioButton::clicked, this, [this] {
+            if (prenos_.PropisPromijenjen())
+                PromijeniPropis();
+        });
     for (QRadioButton* r :
          {k_.rdbDimenzioniranje, k_.rdbGranicniMomenat, k_.rdbGranicnePresjecneSile})
         connect(r, &QRadioButton::clicked, this, &TMainForm::PromijeniRezim);
@@ -457,6 +468,14 @@ void TMainForm::PrilagodiSistemskiMeni() {}
 #endif
 
 bool TMainForm::eventFilter(QObject* objekat, QEvent* dogadjaj) {
+    if (dogadjaj->type() == QEvent::ShortcutOverride) {
+        const QKeySequence tipke(static_cast<QKeyEvent*>(dogadjaj)->keyCombination());
+        for (const QAction* a : menuBar()->findChildren<QAction*>())
+            if (!a->shortcut().isEmpty() && a->shortcut() == tipke) {
+                dogadjaj->ignore(); // not taken by the field: the shortcut runs
+                return true;
+            }
+    }
     if (dogadjaj->type() == QEvent::KeyRelease) {
         auto* polje = qobject_cast<QLineEdit*>(objekat);
         const int tipka = static_cast<QKeyEvent*>(dogadjaj)->key();

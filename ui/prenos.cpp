@@ -320,6 +320,7 @@ void Prenos::ZapisiRezultate(const TPresjek& p) {
 
 void Prenos::PostaviOblik(TOblik oblik) {
     const bool t = oblik == TOblik::T;
+    prikazaniOblik_ = oblik;
     k_.imgPresjek->setPixmap(SlikaPresjeka(oblik));
     k_.btnProracunSirinePloceTPresjeka->setVisible(t);
     Prikazi(k_, k_.ledth0, t);
@@ -363,6 +364,7 @@ void Prenos::PopuniListu(QComboBox* lista, const std::vector<QString>& stavke) {
 
 void Prenos::PostaviPropis(TPropis propis) {
     const bool ec = propis == TPropis::EC2;
+    prikazaniPropis_ = propis;
     k_.cboGamaC->setEnabled(ec);
     k_.cboGamaS->setEnabled(ec);
     if (ec) {

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAbstractButton;
@@ -141,6 +142,11 @@ public:
     TOblik CekiraniOblik() const;
     TProracun CekiraniRezim() const;
 
+    // Whether the checked shape or code differs from the layout on show, so that a click on
+    // the button already checked changes nothing (no typed dimension is reset).
+    bool OblikPromijenjen() const { return prikazaniOblik_ != CekiraniOblik(); }
+    bool PropisPromijenjen() const { return prikazaniPropis_ != CekiraniPropis(); }
+
 private:
     void ProcitajMaterijale(TPresjek& p) const;
     void ZapisiMaterijale(const TPresjek& p);
@@ -150,6 +156,8 @@ private:
 
     KontroleGlavnog& k_;
     const Projekat& pr_;
+    std::optional<TOblik> prikazaniOblik_;
+    std::optional<TPropis> prikazaniPropis_;
 };
 
 } // namespace nmk::ui

@@ -107,6 +107,8 @@ private slots:
     void SavjetiIduUOblacicIStatusnuTraku_data();
     void SavjetiIduUOblacicIStatusnuTraku();
     void MeniImaPreciceKomandi();
+    void PreciceMenijaRadeIzPolja();
+    void KlikNaVecIzabraniOblikIliPropisNistaNeMijenja();
     void PrviPresjekSeZovePresjek1();
     void IstoImeBezObziraNaVelicinuSlovaDajeBroj();
     void PrazanNazivPoslijeTriPresjekaDajePresjek4();
@@ -194,6 +196,46 @@ void GlavniProzorTest::MeniImaPreciceKomandi() {
     // the calculate item runs the same command as the button
     o.prozor->findChild<QAction*>("mnuProracunPresjeka")->trigger();
     QCOMPARE(o.pr.BrojPresjeka(), 2);
+}
+
+void GlavniProzorTest::PreciceMenijaRadeIzPolja() {
+    Okolina o;
+    o.prozor->show();
+    o.prozor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(o.prozor.get()));
+    o.k().edtMu->setFocus();
+    o.k().edtMu->setText("350");
+    // Ctrl+A is "Armature", not select-all: on a fresh project it warns.
+    QTest::keyClick(o.k().edtMu, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(o.Poruka("Presjek nije dimenzioniran!"));
+    QVERIFY(!o.k().edtMu->hasSelectedText());
+    // Keys that are no menu shortcut stay with the field.
+    o.k().edtMu->selectAll();
+    QTest::keyClick(o.k().edtMu, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(o.poruke.poruke.size(), std::size_t{1});
+    // F5 from the field calculates, as from anywhere in the window.
+    QTest::keyClick(o.k().edtMu, Qt::Key_F5);
+    QCOMPARE(o.pr.BrojPresjeka(), 2);
+}
+
+void GlavniProzorTest::KlikNaVecIzabraniOblikIliPropisNistaNeMijenja() {
+    Okolina o;
+    o.k().ledtB->setText("33");
+    o.k().ledth->setText("77");
+    QTest::mouseClick(o.k().rdbPravougaoni, Qt::LeftButton);
+    QCOMPARE(o.k().ledtB->text(), QString("33"));
+    QCOMPARE(o.k().ledth->text(), QString("77"));
+    o.k().cboBeton->setCurrentIndex(4);
+    QTest::mouseClick(o.k().rdbEC, Qt::LeftButton);
+    QCOMPARE(o.k().cboBeton->currentIndex(), 4);
+    // A real change still applies its layout and lists.
+    QTest::mouseClick(o.k().rdbTPresjek, Qt::LeftButton);
+    QCOMPARE(o.k().ledtB->text(), QString("60"));
+    QTest::mouseClick(o.k().rdbPBAB, Qt::LeftButton);
+    QCOMPARE(o.k().cboBeton->currentIndex(), 0);
+    QCOMPARE(o.k().cboBeton->itemText(0), QString("MB 15"));
+    QTest::mouseClick(o.k().rdbPravougaoni, Qt::LeftButton);
+    QCOMPARE(o.k().ledtB->text(), QString("40"));
 }
 
 void GlavniProzorTest::PrviPresjekSeZovePresjek1() {
