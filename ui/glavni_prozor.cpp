@@ -134,6 +134,10 @@ TMainForm::TMainForm(Projekat& projekat, Postavke& postavke, Poruke& poruke,
     // Ctrl+A, Ctrl+C and Ctrl+X for itself.
     for (QLineEdit* polje : findChildren<QLineEdit*>())
         polje->installEventFilter(this);
+    // An editable combo box answers for its line edit, bypassing the line edit's filters.
+    for (QComboBox* lista : findChildren<QComboBox*>())
+        if (lista->isEditable())
+            lista->installEventFilter(this);
     move(kPodrazumijevaniLijevo, kPodrazumijevaniGore);
     // The designed state before the settings load: EC 2, standard shear, rectangle.
     k_.rdbEC->setChecked(true);

@@ -216,6 +216,13 @@ void GlavniProzorTest::PreciceMenijaRadeIzPolja() {
     // F5 from the field calculates, as from anywhere in the window.
     QTest::keyClick(o.k().edtMu, Qt::Key_F5);
     QCOMPARE(o.pr.BrojPresjeka(), 2);
+    // The same from the section name box, which answers for its own line edit.
+    o.poruke.poruke.clear();
+    o.prozor->Kontrole().cboPresjek->setFocus();
+    o.k().cboPresjek->setEditText("Greda");
+    o.k().cboPresjek->lineEdit()->selectAll();
+    QTest::keyClick(o.k().cboPresjek, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(o.k().cboPresjek->currentText(), QString("Greda")); // not cut
 }
 
 void GlavniProzorTest::KlikNaVecIzabraniOblikIliPropisNistaNeMijenja() {
