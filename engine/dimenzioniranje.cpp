@@ -359,9 +359,14 @@ bool SimetricnaPretraga(Proracun& c, float ea0) {
     // between moments that need plenty. The scan above goes on along them, from the corner
     // at ea0 down to where path 2 began, under the same rule.
     if (dubokiSloj) {
-        for (float ea3 = ea0; ea3 > ea2Pocetak; ea3 = Korak(ea3, -0.001))
+        for (float ea3 = ea0; ea3 > ea2Pocetak;) {
             if (prihvati(ea3, 3.5f, true))
                 return true;
+            const float sljedeca = Korak(ea3, -0.001);
+            if (sljedeca == ea3)
+                break; // a steel limit so large that a step no longer changes it in float
+            ea3 = sljedeca;
+        }
     }
     return false;
 }

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace nmk {
 namespace {
@@ -467,6 +468,20 @@ TEST(Dimenzioniraj, SymmetricPureBendingWithADeepTopLayerAlwaysGetsReinforcement
             EXPECT_GE(p.Aa2, prethodna) << Mu;
             prethodna = p.Aa2;
         }
+    }
+}
+
+TEST(Dimenzioniraj, SymmetricSearchEndsForAnAbsurdSteelStrainLimit) {
+    // A limit strain typed as 100000 per mille: float steps of 0.001 no longer change it, and
+    // every scan must still end.
+    Okolina ok;
+    ok.ex.esu = 1e5;
+    for (const auto& [Mu, Nu] : {std::pair{10.0, 0.0}, {150.0, 0.0}, {5000.0, -20000.0}}) {
+        TPresjek p = Presjek(Mu, Nu, TPropis::EC2);
+        p.Status |= sfSimetricno;
+        Dimenzioniraj(p, ok.o);
+        EXPECT_TRUE(std::isfinite(p.Aa1)) << Mu << " " << Nu;
+        EXPECT_TRUE(std::isfinite(p.Aa2)) << Mu << " " << Nu;
     }
 }
 
