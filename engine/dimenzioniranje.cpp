@@ -199,7 +199,10 @@ void Podrucje3(Proracun& c) {
     float najbolje = 3.4e38f;
     float eaNajbolje = ea;
     while (ea > c.g.epsaLim) {
-        ea = Korak(ea, -0.005);
+        const float sljedeca = Korak(ea, -0.005);
+        if (sljedeca == ea)
+            break; // a steel limit so large that a step no longer changes it in float
+        ea = sljedeca;
         const float razlika = std::fabs(c.muSd - c.mu(ea, 3.5));
         if (razlika < najbolje) {
             najbolje = razlika;
@@ -333,7 +336,10 @@ bool SimetricnaPretraga(Proracun& c, float ea0) {
     float ea2 = ea2Pocetak;
     while (ea2 > kraj) {
         const bool produzetak = ea2 <= 0.0011;
-        ea2 = Korak(ea2, -0.001);
+        const float sljedeca = Korak(ea2, -0.001);
+        if (sljedeca == ea2)
+            break; // as below: a start too large for float steps
+        ea2 = sljedeca;
         if (prihvati(ea2, 3.5f, produzetak))
             return true;
     }
