@@ -96,10 +96,13 @@ Nalaz ProvjeriDilatacije(const TPresjek& p, const TBetonEx& bx) {
     const bool peto = p.ima(sfPetoPodrucje);
     if (propisPoznat && peto && p.epsb < 2)
         return Greska("U petom podrucju eb1 treba da je izmedu 2 i 3,5 promila");
-    // Outside the fifth domain the neutral axis must cross the section: with the top face
-    // compressed, the tension strain may not fall below -epsb d2 / h (axis at the bottom).
+    // Outside the fifth domain the bottom face may not be compressed: its strain
+    // epsb - (epsb + epsa) h / d is positive exactly when epsa < -epsb d2 / h, whatever the
+    // sign of epsb. With the top face compressed that puts the axis below the section; with
+    // the top face not compressed the concrete would carry from below. Only a state with both
+    // faces at or below zero has no compressed concrete: the steel alone.
     const double visina = p.Oblik == TOblik::T ? p.h : p.h0;
-    if (!peto && p.epsb > 0 && !(p.epsa >= -p.epsb * p.d2 / visina))
+    if (!peto && !(p.epsa >= -p.epsb * p.d2 / visina))
         return Greska("Za zadate dilatacije neutralna osa je izvan presjeka !");
     const double granicna = p.Propis == TPropis::EC2 ? bx.esu : 10.0;
     if (propisPoznat && !peto && std::fabs(p.epsb - 3.5) > 1e-16 &&

@@ -130,11 +130,13 @@ TEST(GranicneSile, BalancedStateOfARectangleMatchesTheParabolaRectangleBlock) {
     }
 }
 
-TEST(GranicneSile, WithoutCompressedTopFaceOnlyTheSteelCarries) {
+TEST(GranicneSile, WithoutCompressedConcreteOnlyTheSteelCarries) {
+    // Both faces at or below zero (epsa >= -epsb d2 / h); a compressed bottom face is refused
+    // by the input check before mode 2 runs.
     struct Red {
         double ea, eb;
     };
-    const Red redovi[] = {{5, 0}, {10, -1}, {0, 0}, {3, -3}, {-0.5, -2}};
+    const Red redovi[] = {{5, 0}, {10, -1}, {0, 0}, {3, -3}, {0.5, -1}, {0.16, -2}};
     Okolina o;
     const TPresjek p = Presjek(TPropis::EC2, Pravougaonik, 5, 12);
     const double d = p.h - p.d2, yc = p.h / 2;
