@@ -4,6 +4,7 @@
 
 #include "engine/greska.h"
 #include "engine/prsline.h"
+#include "engine/tecenje.h"
 #include "engine/ugib.h"
 
 #include <limits>
@@ -15,7 +16,8 @@ namespace {
 using razmjena::CijeliURasponu;
 using razmjena::Konacan;
 
-// The six serviceability values of the file head.
+// The six serviceability values of the file head; a creep coefficient or a shrinkage strain
+// outside its physical range makes the file unusable for either mode.
 void CitajBetonEx(CitacToka& c, TBetonEx& bx) {
     bx.fi = Konacan(c, "fi");
     bx.hi = Konacan(c, "hi");
@@ -23,6 +25,8 @@ void CitajBetonEx(CitacToka& c, TBetonEx& bx) {
     bx.alfa_st = Konacan(c, "alfa_st");
     bx.B1 = Konacan(c, "B1");
     bx.B2 = Konacan(c, "B2");
+    if (const auto greska = GreskaPodatakaBetona(bx))
+        throw GreskaCitanja(*greska);
 }
 
 void CitajGeometriju(CitacToka& c, TPresjek& p) {

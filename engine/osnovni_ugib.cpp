@@ -3,6 +3,7 @@
 #include "engine/cvrstoce.h"
 #include "engine/greska.h"
 #include "engine/servis.h"
+#include "engine/tecenje.h"
 
 #include <array>
 
@@ -45,6 +46,7 @@ float KoefOsnovnogUgiba(int opterecenje, int sistem) {
 
 OsnovniUgib ProracunOsnovnogUgiba(const TPresjek& p, const Katalozi& k, double raspon,
                                   double opterecenje, double stalno, int slucaj, int sistem) {
+    Provjeri(GreskaRaspona(raspon));
     const float c = KoefOsnovnogUgiba(slucaj, sistem);
     const double E = ModulBetona(p, k) / 10.0; // kN/cm2
     TPresjek kopija = p;                       // as entered: no working object, not turned

@@ -28,7 +28,8 @@ struct OsnovniUgib {
 // vb and vb.d of the plain concrete section as entered: f = L^n c / (E J) with L the span in
 // cm, E = Eb / 10 in kN/cm2, J the gross moment of inertia, n = 3 for the concentrated forces
 // (cases 0, 1; loads in kN) and n = 4 for the line loads (cases 2 to 5; loads in kN/m, hence a
-// further division by 100). raspon in m. A non-finite result throws GreskaProracuna.
+// further division by 100). raspon in m. A span <= 0 or a non-finite result throws
+// GreskaProracuna.
 OsnovniUgib ProracunOsnovnogUgiba(const TPresjek& p, const Katalozi& k, double raspon,
                                   double opterecenje, double stalno, int slucaj, int sistem);
 

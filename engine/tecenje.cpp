@@ -64,17 +64,47 @@ double KarakteristicnaDebljina(const TPresjek& p) {
     return Konacno((p.b * p.h0 + (p.h - p.h0) * p.b0) * 20.0 / ((p.b + p.h) * 2.0));
 }
 
-double KoeficijentTecenja(int t0, double RH, double h0) {
+std::optional<const char*> GreskaPodatakaBetona(const TBetonEx& bx) {
+    if (!(bx.fi >= 0) || !std::isfinite(bx.fi))
+        return PorukaKoeficijentTecenja;
+    if (!(bx.ebs >= 0) || !std::isfinite(bx.ebs))
+        return PorukaSkupljanje;
+    return std::nullopt;
+}
+
+std::optional<const char*> GreskaRaspona(double l) {
+    if (!(l > 0) || !std::isfinite(l))
+        return PorukaRaspon;
+    return std::nullopt;
+}
+
+std::optional<const char*> GreskaVlaznosti(double RH) {
+    if (!(RH >= 0 && RH <= 100))
+        return PorukaVlaznost;
+    return std::nullopt;
+}
+
+std::optional<const char*> GreskaStarosti(int t0) {
     if (t0 < 1)
-        throw GreskaProracuna(PorukaStarostBetona);
-    Konacno(RH);
+        return PorukaStarostBetona;
+    return std::nullopt;
+}
+
+void Provjeri(std::optional<const char*> greska) {
+    if (greska)
+        throw GreskaProracuna(*greska);
+}
+
+double KoeficijentTecenja(int t0, double RH, double h0) {
+    Provjeri(GreskaStarosti(t0));
+    Provjeri(GreskaVlaznosti(RH));
     Konacno(h0);
     const double fi = PoVlaznosti(IzTablice(Tecenje50, t0, h0), IzTablice(Tecenje80, t0, h0), RH);
     return fi > 0 ? Konacno(fi) : 0.0;
 }
 
 double KoeficijentSkupljanja(double RH, double h0) {
-    Konacno(RH);
+    Provjeri(GreskaVlaznosti(RH));
     Konacno(h0);
     const auto poDebljini = [h0](const std::array<double, 2>& e) {
         return Interpoliraj(150.0, e[0], 600.0, e[1], h0);

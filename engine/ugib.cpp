@@ -4,6 +4,7 @@
 #include "engine/dim.h"
 #include "engine/greska.h"
 #include "engine/servis.h"
+#include "engine/tecenje.h"
 
 namespace nmk {
 
@@ -109,6 +110,8 @@ void Zapisi(TDodatniPodaci& dp, const TPresjek& p, const Okruzenje& o, const Sta
 } // namespace
 
 void ProracunUgiba(TPresjek& p, const Okruzenje& o, TDodatniPodaci* dp, double k, double l) {
+    Provjeri(GreskaPodatakaBetona(o.betonEx));
+    Provjeri(GreskaRaspona(l));
     RadniObjekat dim(p);
     PripremiDim(p, o.katalozi, true, false);
     if (dim->ArmT.empty()) {
@@ -117,7 +120,6 @@ void ProracunUgiba(TPresjek& p, const Okruzenje& o, TDodatniPodaci* dp, double k
     }
     ProvjeriArmaturu(*dim);
     Konacno(k);
-    Konacno(l);
     const std::optional<double> x = VisinaPritisnuteZone(p);
     const bool cijeliPritisnut = !x;
     // Whole section compressed: no neutral axis inside it, so stage I holds and zeta = 0.

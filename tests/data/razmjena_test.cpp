@@ -281,9 +281,10 @@ struct UgibZapis {
     std::int64_t dg = 0, ng = 0, dd = 16, nd = 4;
 };
 
-std::string UgibFajl(const std::vector<UgibZapis>& zapisi, double r = 0.6) {
+std::string UgibFajl(const std::vector<UgibZapis>& zapisi, double r = 0.6, double fi = 2.0,
+                     double ebs = 0.0004) {
     PisacToka t;
-    for (double x : {2.0, 0.7, 0.0004, 0.9, 1.1, 0.4})
+    for (double x : {fi, 0.7, ebs, 0.9, 1.1, 0.4})
         t.Realni(x);
     t.Realni(r);
     t.Cijeli(static_cast<std::int64_t>(zapisi.size()) + 1);
@@ -324,6 +325,22 @@ TEST_F(Serija, RefusesBarsOutsideTheirRangeOrWithoutADiameter) {
                                UgibZapis{.dd = 0, .nd = 2}, UgibZapis{.beton = 19}}) {
         EXPECT_THROW(CitajUgib(pr, UgibFajl({z})), GreskaCitanja);
     }
+}
+
+TEST_F(Serija, RefusesServiceDataOutsideItsPhysicalRangeInBothModes) {
+    // A negative creep coefficient or shrinkage strain in the head: a read error in either
+    // mode; a span of zero or less: the deflection of its section cannot be calculated.
+    for (auto [fi, ebs] : {std::pair{-0.1, 0.0004}, std::pair{2.0, -0.0004}}) {
+        EXPECT_THROW(ObradiUgib(pr, UgibFajl({{}}, 0.6, fi, ebs), poruke), GreskaCitanja);
+        PisacToka prsline;
+        for (double x : {fi, 0.7, ebs, 0.9, 1.1, 0.4})
+            prsline.Realni(x);
+        prsline.Cijeli(0);
+        EXPECT_THROW(ObradiPrsline(pr, prsline.Bajtovi(), poruke), GreskaCitanja);
+    }
+    EXPECT_NO_THROW(ObradiUgib(pr, UgibFajl({{}}, 0.6, 0, 0), poruke));
+    for (double l : {0.0, -500.0})
+        EXPECT_THROW(ObradiUgib(pr, UgibFajl({{.l = l}}), poruke), GreskaProracuna) << l;
 }
 
 TEST_F(Serija, CopiesEntriesWithoutASectionThrough) {

@@ -76,6 +76,11 @@ TEST(ProracunOsnovnogUgiba, UsesTheSectionAsEnteredWhateverTheMomentSign) {
     EXPECT_FALSE(p.Dim);
 }
 
+TEST(ProracunOsnovnogUgiba, ASpanOfZeroOrLessIsRefused) {
+    for (double raspon : {0.0, -5.0})
+        EXPECT_THROW(ProracunOsnovnogUgiba(Greda(), Kat(), raspon, 10, 5, 2, 1), GreskaProracuna);
+}
+
 TEST(ProracunOsnovnogUgiba, ADegenerateSectionIsAnError) {
     TPresjek p = Greda();
     p.b = p.b0 = 0;

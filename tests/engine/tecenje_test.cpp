@@ -65,7 +65,6 @@ TEST(KoeficijentTecenja, ExtrapolatesOutsideTheTable) {
 TEST(KoeficijentTecenja, NegativeExtrapolationIsReportedAsZero) {
     EXPECT_EQ(KoeficijentTecenja(365, 50, 3000), 0.0);
     EXPECT_EQ(KoeficijentTecenja(5000, 50, 600), 0.0);
-    EXPECT_EQ(KoeficijentTecenja(28, 200, 150), 0.0);
 }
 
 TEST(KoeficijentTecenja, AgeBelowOneDayIsInvalid) {
@@ -88,9 +87,45 @@ TEST(KoeficijentSkupljanja, FollowsTheLineInSizeWithoutLimits) {
 
 TEST(KoeficijentSkupljanja, NegativeExtrapolationIsReportedAsZero) {
     EXPECT_EQ(KoeficijentSkupljanja(50, 3000), 0.0);
-    EXPECT_EQ(KoeficijentSkupljanja(120, 150), 0.0);
     EXPECT_GT(KoeficijentSkupljanja(100, 150), 0.0);
     EXPECT_THROW(KoeficijentSkupljanja(std::nan(""), 150), GreskaProracuna);
+}
+
+TEST(PodaciServisa, HumidityOutsideZeroToHundredIsRefusedByBothCoefficients) {
+    for (double RH : {-0.01, 100.01, -50.0, 200.0, std::nan("")}) {
+        EXPECT_EQ(GreskaVlaznosti(RH), PorukaVlaznost) << RH;
+        EXPECT_THROW(KoeficijentTecenja(28, RH, 150), GreskaProracuna) << RH;
+        EXPECT_THROW(KoeficijentSkupljanja(RH, 150), GreskaProracuna) << RH;
+    }
+    for (double RH : {0.0, 50.0, 100.0}) {
+        EXPECT_FALSE(GreskaVlaznosti(RH)) << RH;
+        EXPECT_NO_THROW(KoeficijentTecenja(28, RH, 150)) << RH;
+        EXPECT_NO_THROW(KoeficijentSkupljanja(RH, 150)) << RH;
+    }
+}
+
+TEST(PodaciServisa, EachValueHasItsPhysicalRange) {
+    struct Red {
+        double fi, ebs;
+        std::optional<const char*> greska;
+    };
+    const Red redovi[] = {{2.5, 0.0003, std::nullopt},
+                          {0, 0, std::nullopt},
+                          {-0.1, 0.0003, PorukaKoeficijentTecenja},
+                          {2.5, -0.0003, PorukaSkupljanje},
+                          {std::nan(""), 0.0003, PorukaKoeficijentTecenja},
+                          {2.5, double{INFINITY}, PorukaSkupljanje}};
+    for (const Red& r : redovi) {
+        TBetonEx bx;
+        bx.fi = r.fi;
+        bx.ebs = r.ebs;
+        EXPECT_EQ(GreskaPodatakaBetona(bx), r.greska) << r.fi << ", " << r.ebs;
+    }
+    for (double l : {0.0, -1.0, std::nan(""), double{INFINITY}})
+        EXPECT_EQ(GreskaRaspona(l), PorukaRaspon) << l;
+    EXPECT_FALSE(GreskaRaspona(1e-6));
+    EXPECT_EQ(GreskaStarosti(0), PorukaStarostBetona);
+    EXPECT_FALSE(GreskaStarosti(1));
 }
 
 TEST(KarakteristicnaDebljina, IsTwiceTheAreaOverThePerimeterInMillimetres) {

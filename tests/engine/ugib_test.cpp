@@ -2,6 +2,7 @@
 
 #include "engine/format.h"
 #include "engine/greska.h"
+#include "engine/tecenje.h"
 
 #include "common/katalozi.h"
 #include "common/pomocnici.h"
@@ -151,6 +152,33 @@ TEST_F(Ugib, ErrorsKeepThePreviousResultsAndReleaseTheWorkingObject) {
     p.Mexp = 100;
     p.vb = std::nan("");
     provjeri("not a number");
+}
+
+TEST_F(Ugib, ServiceDataOutsideItsRangeIsRefusedBeforeAnythingChanges) {
+    p.v = 3;
+    p.Status = sfUgibi;
+    dp.VE = 7;
+    struct Red {
+        double fi, ebs, l;
+        const char* poruka;
+    };
+    const Red redovi[] = {{-0.5, 0.0003, 500, PorukaKoeficijentTecenja},
+                          {2.5, -0.0003, 500, PorukaSkupljanje},
+                          {2.5, 0.0003, 0, PorukaRaspon},
+                          {2.5, 0.0003, -500, PorukaRaspon}};
+    for (const Red& r : redovi) {
+        ex.fi = r.fi;
+        ex.ebs = r.ebs;
+        try {
+            ProracunUgiba(p, o, &dp, 0.125, r.l);
+            ADD_FAILURE() << r.poruka;
+        } catch (const GreskaProracuna& g) {
+            EXPECT_STREQ(g.what(), r.poruka);
+        }
+        EXPECT_EQ(p.v, 3);
+        EXPECT_EQ(p.Status, sfUgibi);
+        EXPECT_EQ(dp.VE, 7);
+    }
 }
 
 TEST_F(Ugib, CrackFieldsOfTheRecordStayAsTheCallerLeftThem) {
