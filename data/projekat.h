@@ -24,6 +24,21 @@ struct TSistem {
     float Alfa = 0.85f;                // factor of the EC 2 design strength of concrete
 };
 
+// What the deflection and crack windows read besides the section and TBetonEx, kept by the
+// project (and its file) so that a reopened project calculates as before: the span and the
+// static system of the deflections, the concrete cover of the cracks, and the inputs from
+// which the creep coefficient and the shrinkage strain were derived. Each value is taken over
+// from a calculation that succeeded with it, so it always lies in its physical range.
+struct PodaciServisa {
+    double l = 100;                   // span of the deflections, cm
+    std::int32_t StatickiSistem = 1;  // static system of the deflections (simply supported)
+    double a = 3;                     // concrete cover of the cracks, cm
+    std::int32_t StarostTecenja = 28; // age at loading of the creep coefficient, days
+    double VlaznostTecenja = 80;      // relative humidity of the creep coefficient, %
+    double VlaznostSkupljanja = 80;   // relative humidity of the shrinkage strain, %
+    bool operator==(const PodaciServisa&) const = default;
+};
+
 // The whole project. In the interactive program the section list always ends with the
 // working section; the entries before it are the stored sections. In the batch modes the
 // list holds exactly the sections of the exchange file.
@@ -31,6 +46,7 @@ struct Projekat {
     std::filesystem::path folder; // the executable's folder: catalogue and exchange files
     TSistem sistem;
     TBetonEx betonEx;
+    PodaciServisa servis;
     Katalozi katalozi;
     std::vector<TPresjek> presjeci;
     std::size_t trenutni = 0; // index of the current section

@@ -1,5 +1,6 @@
 #include "data/projektni_fajl.h"
 
+#include "data/dodatak_projekta.h"
 #include "data/fajl.h"
 #include "data/katalog_fajl.h"
 #include "data/kodna_strana.h"
@@ -103,6 +104,8 @@ void CitajProjekat(Projekat& novi, std::string_view bajtovi) {
         if (!novi.katalozi.ImaBeton(p.Beton) || !novi.katalozi.ImaCelik(p.Celik))
             throw GreskaCitanja("Presjek \"" + p.Naziv + "\" upućuje na nepostojeći materijal");
     }
+    // What follows the first part: the extension block, or nothing.
+    CitajDodatak(c, novi);
 }
 
 } // namespace
@@ -127,6 +130,7 @@ void SnimiProjekat(const Projekat& pr, const std::filesystem::path& putanja) {
             t.Realni(x);
         t.Tekst(s.naziv);
     }
+    PisiDodatak(t, pr);
     ZapisiAtomski(putanja, t.Bajtovi());
 }
 
@@ -165,6 +169,8 @@ bool ProvjeriIUcitaj(Projekat& pr, const std::filesystem::path& putanja, Poruke&
     }
     pr.presjeci = std::move(novi.presjeci);
     pr.katalozi = std::move(novi.katalozi);
+    pr.betonEx = novi.betonEx;
+    pr.servis = novi.servis;
     pr.sistem.PrivremeniMaterijali = true;
     pr.sistem.IzabraniPresjek = 0;
     pr.VratiRadni();

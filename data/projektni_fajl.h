@@ -1,7 +1,8 @@
 #pragma once
 // The project file ("*.nmk"): all sections with their inputs and ultimate-limit-state
 // results, and the user-defined materials, as a tagged value stream that begins with the
-// magic "NOSIVOMETRIK16".
+// magic "NOSIVOMETRIK16"; then the extension block with the serviceability data, the chosen
+// bars and the deflection and crack results (data/dodatak_projekta.h).
 
 #include "data/projekat.h"
 #include "engine/poruke.h"
@@ -25,7 +26,8 @@ bool ProvjeriMagiju(const std::filesystem::path& putanja);
 // Check-and-load. A wrong magic shows the warning "Nosivometrik 1.6 ne moze otvoriti ovaj
 // fajl" and answers false; a file that passes the magic check but cannot be read whole shows
 // the read error and answers false. In both cases nothing in memory or on disk changes. On
-// success the project's section list and catalogues are those of the file, the temporary
+// success the project's section list and catalogues (and, when the file holds the extension,
+// its TBetonEx values and PodaciServisa) are those of the file, the temporary
 // catalogue copies are written and in use, IzabraniPresjek is 0, the working section (the
 // last entry) is current, and the answer is true. The caller then applies the project.
 bool ProvjeriIUcitaj(Projekat& pr, const std::filesystem::path& putanja, Poruke& poruke);
