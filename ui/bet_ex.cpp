@@ -1,5 +1,6 @@
 #include "ui/bet_ex.h"
 
+#include "engine/tecenje.h"
 #include "ui/brojevi.h"
 #include "ui/koef_skupljanja.h"
 #include "ui/koef_tecenja.h"
@@ -15,8 +16,10 @@
 
 namespace nmk::ui {
 
-TfrmBetEx::TfrmBetEx(TBetonEx& betonEx, double h0, Poruke& poruke, QWidget* roditelj)
-    : QDialog(roditelj), betonEx_(betonEx), h0_(h0), poruke_(poruke) {
+TfrmBetEx::TfrmBetEx(TBetonEx& betonEx, PodaciServisa& servis, double h0, Poruke& poruke,
+                     QWidget* roditelj)
+    : QDialog(roditelj), betonEx_(betonEx), servis_(servis), novi_(servis), h0_(h0),
+      poruke_(poruke) {
     setObjectName(QStringLiteral("frmBetEx"));
     setWindowTitle(QStringLiteral("Dodatni podaci"));
 
@@ -92,26 +95,41 @@ void TfrmBetEx::Potvrdi() {
         }
         vrijednosti[i] = *x;
     }
-    betonEx_.fi = vrijednosti[0];
-    betonEx_.hi = vrijednosti[1];
+    TBetonEx novi = betonEx_;
+    novi.fi = vrijednosti[0];
+    novi.hi = vrijednosti[1];
     // the strain is typed in per mille and passes through single precision on its way
-    betonEx_.ebs = static_cast<float>(vrijednosti[2]) / 1000.0;
-    betonEx_.alfa_st = vrijednosti[3];
-    betonEx_.B1 = vrijednosti[4];
-    betonEx_.B2 = vrijednosti[5];
+    novi.ebs = static_cast<float>(vrijednosti[2]) / 1000.0;
+    novi.alfa_st = vrijednosti[3];
+    novi.B1 = vrijednosti[4];
+    novi.B2 = vrijednosti[5];
+    if (const auto greska = GreskaPodatakaBetona(novi)) {
+        poruke_.Prikazi(*greska, VrstaPoruke::Greska, dgOK);
+        return;
+    }
+    betonEx_ = novi;
+    servis_ = novi_;
     accept();
 }
 
 void TfrmBetEx::KoeficijentTecenja() {
     TfrmKoeficijentTecenja dijalog(h0_, poruke_, this);
+    dijalog.PostaviUlaz(novi_.StarostTecenja, novi_.VlaznostTecenja);
     dijalog.exec();
     edtfi_->setText(Broj(dijalog.Rezultat(), 15, 2));
+    if (const auto ulaz = dijalog.Ulaz()) {
+        novi_.StarostTecenja = ulaz->first;
+        novi_.VlaznostTecenja = ulaz->second;
+    }
 }
 
 void TfrmBetEx::KoeficijentSkupljanja() {
     TfrmKoefSkupljanja dijalog(h0_, poruke_, this);
+    dijalog.PostaviVlaznost(novi_.VlaznostSkupljanja);
     dijalog.exec();
     edtebs_->setText(Broj(dijalog.Rezultat(), 15, 2));
+    if (const auto vlaznost = dijalog.Vlaznost())
+        novi_.VlaznostSkupljanja = *vlaznost;
 }
 
 } // namespace nmk::ui

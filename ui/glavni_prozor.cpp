@@ -687,7 +687,8 @@ TfrmUgibi& TMainForm::DijalogUgiba() {
 }
 
 void TMainForm::ArmaturaZa(TPresjek& p) {
-    DijalogArmature().Prikazi(p);
+    if (DijalogArmature().Prikazi(p) == QDialog::Accepted)
+        pr_.sistem.Izmijenjen = true; // adopted bars are work to keep
     ZapisiIPrikazi(p);
 }
 

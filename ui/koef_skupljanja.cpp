@@ -23,7 +23,12 @@ void TfrmKoefSkupljanja::Izracunaj() {
     const auto RH = ProcitajVlaznost(cboVlaznost_);
     if (!RH)
         return;
-    Uzmi([&] { return KoeficijentSkupljanja(*RH, h0_); });
+    if (Uzmi([&] { return KoeficijentSkupljanja(*RH, h0_); }))
+        vlaznost_ = *RH;
+}
+
+void TfrmKoefSkupljanja::PostaviVlaznost(double vlaznost) {
+    PostaviTekst(cboVlaznost_, TekstBroja(vlaznost));
 }
 
 } // namespace nmk::ui

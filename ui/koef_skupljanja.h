@@ -4,6 +4,8 @@
 
 #include "ui/koeficijent.h"
 
+#include <optional>
+
 class QComboBox;
 
 namespace nmk::ui {
@@ -19,7 +21,13 @@ public:
     // reported and the previous result stays.
     void Izracunaj() override;
 
+    // The humidity (%) shown when the dialog opens.
+    void PostaviVlaznost(double vlaznost);
+    // The humidity of the last computed strain; nothing before one.
+    std::optional<double> Vlaznost() const { return vlaznost_; }
+
 private:
+    std::optional<double> vlaznost_;
     QComboBox* cboVlaznost_ = nullptr;
 };
 

@@ -37,7 +37,13 @@ void TfrmKoeficijentTecenja::Izracunaj() {
     const auto RH = ProcitajVlaznost(cboVlaznost_);
     if (!RH)
         return;
-    Uzmi([&] { return KoeficijentTecenja(*t0, *RH, h0_); });
+    if (Uzmi([&] { return KoeficijentTecenja(*t0, *RH, h0_); }))
+        ulaz_ = {*t0, *RH};
+}
+
+void TfrmKoeficijentTecenja::PostaviUlaz(int starost, double vlaznost) {
+    PostaviTekst(cboStarost_, QString::number(starost));
+    PostaviTekst(cboVlaznost_, TekstBroja(vlaznost));
 }
 
 } // namespace nmk::ui

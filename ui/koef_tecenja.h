@@ -4,6 +4,9 @@
 
 #include "ui/koeficijent.h"
 
+#include <optional>
+#include <utility>
+
 class QComboBox;
 
 namespace nmk::ui {
@@ -18,7 +21,13 @@ public:
     // number, or an age below one day, is reported and the previous result stays.
     void Izracunaj() override;
 
+    // The age (days) and the humidity (%) shown when the dialog opens.
+    void PostaviUlaz(int starost, double vlaznost);
+    // The age and the humidity of the last computed coefficient; nothing before one.
+    std::optional<std::pair<int, double>> Ulaz() const { return ulaz_; }
+
 private:
+    std::optional<std::pair<int, double>> ulaz_;
     QComboBox* cboStarost_ = nullptr;
     QComboBox* cboVlaznost_ = nullptr;
 };

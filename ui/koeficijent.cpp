@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 #include <exception>
@@ -18,6 +19,18 @@ std::optional<int> ProcitajCijeliBroj(const QString& tekst) {
     if (!ok)
         return std::nullopt;
     return n;
+}
+
+QString TekstBroja(double x) {
+    return QLocale().toString(x, 'g', 15);
+}
+
+void PostaviTekst(QComboBox* kutija, const QString& tekst) {
+    const int i = kutija->findText(tekst);
+    if (i >= 0)
+        kutija->setCurrentIndex(i);
+    else
+        kutija->setEditText(tekst);
 }
 
 QString PorukaNijeBroj(const QString& tekst) {
@@ -67,14 +80,15 @@ void TfrmKoeficijent::Slozi(const char* imeDugmeta, const char* tekstDugmeta) {
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TfrmKoeficijent::Uzmi(const std::function<double()>& racun) {
+bool TfrmKoeficijent::Uzmi(const std::function<double()>& racun) {
     try {
         rezultat_ = racun();
     } catch (const std::exception& g) { // GreskaProracuna or another run-time error
         poruke_.Prikazi(g.what(), VrstaPoruke::Greska, dgOK);
-        return;
+        return false;
     }
     edtRezultat_->setText(Broj(rezultat_, 15, 2));
+    return true;
 }
 
 } // namespace nmk::ui

@@ -18,6 +18,11 @@ namespace nmk::ui {
 
 // A whole number typed into a field (an age in days); nothing when the text is not one.
 std::optional<int> ProcitajCijeliBroj(const QString& tekst);
+// A number as the age and humidity boxes show it: as many decimals as it needs, in the
+// locale's format ("80", "65,5").
+QString TekstBroja(double x);
+// Puts the text into an editable box, choosing the offered item when one reads so.
+void PostaviTekst(QComboBox* kutija, const QString& tekst);
 // The error texts for a typed text that is not a number, or not a whole number.
 QString PorukaNijeBroj(const QString& tekst);
 QString PorukaNijeCijeliBroj(const QString& tekst);
@@ -44,8 +49,9 @@ protected:
     void PoljeRezultata(int red, const char* ime, const char* oznaka, const char* jedinica);
     // Lays the grid out above the button that computes and "OK".
     void Slozi(const char* imeDugmeta, const char* tekstDugmeta);
-    // Takes the result of the calculation and shows it, or reports why it failed.
-    void Uzmi(const std::function<double()>& racun);
+    // Takes the result of the calculation and shows it, or reports why it failed; answers
+    // whether it took one.
+    bool Uzmi(const std::function<double()>& racun);
 
     double h0_;
     Poruke& poruke_;

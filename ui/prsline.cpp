@@ -55,6 +55,10 @@ void TfrmPrsline::NapraviKontrole() {
 }
 
 void TfrmPrsline::PopuniPolja(const TPresjek& p) {
+    if (projekat_.servis.a != prikazano_) {
+        prikazano_ = projekat_.servis.a;
+        edtZastitniSloj_->setText(Broj(prikazano_, 12, 2));
+    }
     cboVilica_->setEditText(Broj(p.Vilica, 5, 0));
     lblAm_->setText(p.Propis == TPropis::EC2 ? QStringLiteral("Srm = ") : QStringLiteral("am = "));
     edtAm_->clear();
@@ -79,6 +83,8 @@ std::optional<double> TfrmPrsline::ProcitajPolja(TPresjek& p) {
 
 void TfrmPrsline::Racunaj(TPresjek& p, TDodatniPodaci& novi, double a) {
     ProracunPrslina(p, projekat_.okruzenje(poruke_), &novi, a);
+    projekat_.servis.a = a;
+    prikazano_ = a;
 }
 
 void TfrmPrsline::PrikaziRezultate(const TPresjek& p) {

@@ -26,6 +26,8 @@ private:
 
     QLineEdit* edtZastitniSloj_ = nullptr;
     QComboBox* cboVilica_ = nullptr;
+    // The project's cover that the field last showed (see TfrmUgibi).
+    double prikazano_ = 3;
     QLabel* lblAm_ = nullptr;
     QLineEdit* edtAm_ = nullptr;
     QLineEdit* edtWm_ = nullptr;

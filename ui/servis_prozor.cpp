@@ -1,5 +1,6 @@
 #include "ui/servis_prozor.h"
 
+#include "data/dodatak_projekta.h"
 #include "engine/armatura.h"
 #include "engine/cvrstoce.h"
 #include "engine/tecenje.h"
@@ -108,10 +109,36 @@ void TfrmServis::done(int rezultat) {
     QDialog::done(rezultat);
 }
 
+namespace {
+
+// What a deflection or crack calculation may change in the project: the section's service
+// inputs, results and bits, and the project's serviceability data.
+struct StanjeServisa {
+    DodatakPresjeka presjek;
+    std::uint16_t Status = 0;
+    PodaciServisa servis;
+    bool operator==(const StanjeServisa&) const = default;
+};
+
+StanjeServisa Stanje(const TPresjek& p, const Projekat& pr) {
+    return {DodatakIz(p), p.Status, pr.servis};
+}
+
+} // namespace
+
 bool TfrmServis::Proracunaj() {
     if (presjek_ == nullptr)
         return false;
     TPresjek& p = *presjek_;
+    // A successful calculation, and inputs taken over before a refusal, change the project.
+    const StanjeServisa prije = Stanje(p, projekat_);
+    const bool uspjeh = Izracunaj(p);
+    if (uspjeh || !(Stanje(p, projekat_) == prije))
+        projekat_.sistem.Izmijenjen = true;
+    return uspjeh;
+}
+
+bool TfrmServis::Izracunaj(TPresjek& p) {
     const std::optional<double> vrijednost = ProcitajPolja(p);
     if (!vrijednost) {
         poruke_.Prikazi("Upisite Brojeve !", VrstaPoruke::Upozorenje, dgOK);
@@ -147,8 +174,15 @@ void TfrmServis::DodatniPodaciBetona() {
         poruke_.Prikazi(g.what(), VrstaPoruke::Greska, dgOK);
         return;
     }
-    TfrmBetEx dijalog(projekat_.betonEx, h0, poruke_, this);
+    const TBetonEx bx = projekat_.betonEx;
+    const PodaciServisa servis = projekat_.servis;
+    TfrmBetEx dijalog(projekat_.betonEx, projekat_.servis, h0, poruke_, this);
     dijalog.exec();
+    const TBetonEx& novi = projekat_.betonEx;
+    const bool isti = novi.fi == bx.fi && novi.hi == bx.hi && novi.ebs == bx.ebs &&
+                      novi.alfa_st == bx.alfa_st && novi.B1 == bx.B1 && novi.B2 == bx.B2;
+    if (!isti || !(projekat_.servis == servis))
+        projekat_.sistem.Izmijenjen = true;
 }
 
 void TfrmServis::Detalji() {

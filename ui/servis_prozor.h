@@ -50,7 +50,9 @@ public:
     void Aktiviraj();
     void Zaboravi() { presjek_ = nullptr; }
 
-    // "Proracun" (also Enter in any field). Answers true when the results were computed.
+    // "Proracun" (also Enter in any field). Answers true when the results were computed. The
+    // project counts as changed after a calculation, and after a refusal that took over
+    // changed inputs.
     bool Proracunaj();
 
     // The intermediate results of the last successful calculation of this showing.
@@ -90,6 +92,9 @@ protected:
     QLineEdit* edtNexp_ = nullptr;
 
 private:
+    // The steps of "Proracun": read, check, calculate, show.
+    bool Izracunaj(TPresjek& p);
+    // "Dodatni Podaci"; changed values change the project.
     void DodatniPodaciBetona();
     void Detalji();
     void Armatura();

@@ -68,7 +68,18 @@ void TfrmUgibi::NapraviKontrole() {
     connect(SpeedButton1, &QPushButton::clicked, this, &TfrmUgibi::OsnovniUgib);
 }
 
-void TfrmUgibi::PopuniPolja(const TPresjek&) {
+void TfrmUgibi::PopuniPolja(const TPresjek& p) {
+    // A section with deflections shows the basic deflections they were computed from.
+    if (p.ima(sfUgibi)) {
+        edtvb_->setText(Broj(p.vb, 12, 5));
+        edtvbd_->setText(Broj(p.vbd, 12, 5));
+    }
+    const std::pair projekta{projekat_.servis.l, projekat_.servis.StatickiSistem};
+    if (projekta != prikazano_) {
+        edtl_->setText(Broj(projekta.first, 12, 2));
+        cboStatSis_->setCurrentIndex(projekta.second);
+        prikazano_ = projekta;
+    }
     edtvI_->clear();
     edtvII_->clear();
     edt_V_->clear();
@@ -93,8 +104,11 @@ std::optional<double> TfrmUgibi::ProcitajPolja(TPresjek& p) {
 }
 
 void TfrmUgibi::Racunaj(TPresjek& p, TDodatniPodaci& novi, double l) {
-    const double k = KoefStatickogSistema(cboStatSis_->currentIndex());
-    ProracunUgiba(p, projekat_.okruzenje(poruke_), &novi, k, l);
+    const int sistem = cboStatSis_->currentIndex();
+    ProracunUgiba(p, projekat_.okruzenje(poruke_), &novi, KoefStatickogSistema(sistem), l);
+    projekat_.servis.l = l;
+    projekat_.servis.StatickiSistem = sistem;
+    prikazano_ = {l, sistem};
 }
 
 void TfrmUgibi::PrikaziRezultate(const TPresjek& p) {

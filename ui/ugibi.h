@@ -4,6 +4,9 @@
 
 #include "ui/servis_prozor.h"
 
+#include <cstdint>
+#include <utility>
+
 class QComboBox;
 class QLineEdit;
 
@@ -28,6 +31,9 @@ private:
     QLineEdit* edtvbd_ = nullptr;
     QLineEdit* edtl_ = nullptr;
     QComboBox* cboStatSis_ = nullptr;
+    // The span and the static system of the project that the fields last showed: the fields
+    // follow the project when it changes elsewhere (an opened file), else keep their texts.
+    std::pair<double, std::int32_t> prikazano_{100, 1};
     QLineEdit* edtvI_ = nullptr;
     QLineEdit* edtvII_ = nullptr;
     QLineEdit* edt_V_ = nullptr;

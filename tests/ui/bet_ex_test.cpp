@@ -47,14 +47,18 @@ class BetExTest : public QObject {
     Q_OBJECT
 
     SnimajucePoruke poruke_;
+    PodaciServisa servis_;
 
 private slots:
-    void init() { poruke_.Obrisi(); }
+    void init() {
+        poruke_.Obrisi();
+        servis_ = {};
+    }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void showsTheSixParametersWithTheStrainInPerMille() {
         TBetonEx be;
-        TfrmBetEx d(be, 240, poruke_);
+        TfrmBetEx d(be, servis_, 240, poruke_);
         const char* const ocekivano[] = {"2.50", "0.80", "0.30", "0.80", "1.00", "0.50"};
         for (int i = 0; i < 6; ++i)
             QCOMPARE(Tekst(&d, Polja[i]), QString(ocekivano[i]));
@@ -63,7 +67,7 @@ private slots:
 
     void okWritesAllSixAndTheStrainAsARatio() {
         TBetonEx be;
-        TfrmBetEx d(be, 240, poruke_);
+        TfrmBetEx d(be, servis_, 240, poruke_);
         const char* const upisano[] = {"1.8", "0.75", "0.45", "0.6", "0.9", "1"};
         for (int i = 0; i < 6; ++i)
             Upisi(&d, Polja[i], upisano[i]);
@@ -82,7 +86,7 @@ private slots:
         for (const char* polje : Polja) {
             poruke_.Obrisi();
             TBetonEx be;
-            TfrmBetEx d(be, 240, poruke_);
+            TfrmBetEx d(be, servis_, 240, poruke_);
             for (const char* p : Polja)
                 Upisi(&d, p, "3");
             Upisi(&d, polje, "3,,1");
@@ -96,16 +100,69 @@ private slots:
         }
     }
 
+    void aNegativeCreepCoefficientOrShrinkageStrainIsRefused() {
+        const std::pair<const char*, const char*> redovi[] = {{"edtfi", PorukaKoeficijentTecenja},
+                                                              {"edtebs", PorukaSkupljanje}};
+        for (auto [polje, poruka] : redovi) {
+            poruke_.Obrisi();
+            TBetonEx be;
+            TfrmBetEx d(be, servis_, 240, poruke_);
+            Upisi(&d, "edthi", "0.6");
+            Upisi(&d, polje, "-0.1");
+            Klikni(&d, "btnOK");
+            QCOMPARE(poruke_.poruke.size(), std::size_t(1));
+            QCOMPARE(poruke_.poruke[0].tekst, std::string(poruka));
+            QCOMPARE(d.result(), 0);
+            QCOMPARE(be.hi, TBetonEx{}.hi); // all or nothing
+            QCOMPARE(be.fi, TBetonEx{}.fi);
+            QCOMPARE(be.ebs, TBetonEx{}.ebs);
+        }
+    }
+
+    void helpersStartFromTheProjectsInputsAndOkKeepsThoseComputedWith() {
+        servis_.StarostTecenja = 90;
+        servis_.VlaznostTecenja = 65;
+        servis_.VlaznostSkupljanja = 55;
+        for (bool potvrdi : {false, true}) {
+            TBetonEx be;
+            TfrmBetEx d(be, servis_, 240, poruke_);
+            KadSeOtvoriModalni([](QWidget* w) {
+                QCOMPARE(Nadji<QComboBox>(w, "cboStarost")->currentText(), QString("90"));
+                QCOMPARE(Nadji<QComboBox>(w, "cboVlaznost")->currentText(), QString("65"));
+                PostaviTekst(w, "cboStarost", "365");
+                Klikni(w, "btnKoefTecenja");
+                PostaviTekst(w, "cboStarost", "7"); // typed, never computed with
+                Klikni(w, "btnOK");
+            });
+            Klikni(&d, "btnFi");
+            KadSeOtvoriModalni([](QWidget* w) {
+                QCOMPARE(Nadji<QComboBox>(w, "cboVlaznost")->currentText(), QString("55"));
+                PostaviTekst(w, "cboVlaznost", "50");
+                Klikni(w, "btnKoefSkupljanja");
+                Klikni(w, "btnOK");
+            });
+            Klikni(&d, "btnEcs");
+            Klikni(&d, potvrdi ? "btnOK" : "btnOtkazi");
+            const PodaciServisa ocekivano = potvrdi ? PodaciServisa{.StarostTecenja = 365,
+                                                                    .VlaznostTecenja = 65,
+                                                                    .VlaznostSkupljanja = 50}
+                                                    : PodaciServisa{.StarostTecenja = 90,
+                                                                    .VlaznostTecenja = 65,
+                                                                    .VlaznostSkupljanja = 55};
+            QVERIFY(servis_ == ocekivano);
+        }
+    }
+
     void cancelWritesNothingAndEnterPressesOk() {
         TBetonEx be;
         {
-            TfrmBetEx d(be, 240, poruke_);
+            TfrmBetEx d(be, servis_, 240, poruke_);
             Upisi(&d, "edtfi", "9");
             Klikni(&d, "btnOtkazi");
             QCOMPARE(d.result(), int(QDialog::Rejected));
             QCOMPARE(be.fi, 2.5);
         }
-        TfrmBetEx d(be, 240, poruke_);
+        TfrmBetEx d(be, servis_, 240, poruke_);
         Upisi(&d, "edtB1", "0.5");
         QTest::keyClick(Nadji<QLineEdit>(&d, "edtB1"), Qt::Key_Return);
         QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -115,7 +172,7 @@ private slots:
     void keysBecomeTheLocaleSeparatorAndLettersAreDropped() {
         QLocale::setDefault(QLocale(QLocale::Croatian, QLocale::Croatia));
         TBetonEx be;
-        TfrmBetEx d(be, 240, poruke_);
+        TfrmBetEx d(be, servis_, 240, poruke_);
         QCOMPARE(Tekst(&d, "edtfi"), QString("2,50"));
         auto* edt = Nadji<QLineEdit>(&d, "edthi");
         edt->clear();
@@ -125,7 +182,7 @@ private slots:
 
     void closingTheCreepHelperWithoutComputingGivesZero() {
         TBetonEx be;
-        TfrmBetEx d(be, 240, poruke_);
+        TfrmBetEx d(be, servis_, 240, poruke_);
         bool otvoren = false;
         KadSeOtvoriModalni(
             [](QWidget* w) {
@@ -141,7 +198,7 @@ private slots:
 
     void helpersHandTheirLastResultToTheFields() {
         TBetonEx be;
-        TfrmBetEx d(be, 240, poruke_);
+        TfrmBetEx d(be, servis_, 240, poruke_);
         double fi = 0, ecs = 0;
         KadSeOtvoriModalni([&](QWidget* w) {
             Klikni(w, "btnKoefTecenja");
