@@ -145,4 +145,14 @@ bool ObrisiCelik(Projekat& pr, int indeks, const std::string& prikazaniNaziv, Po
     return Obrisi(pr, FajlCelika(pr), indeks, prikazaniNaziv, kCelik, poruke);
 }
 
+std::optional<int> IndeksNakonBrisanja(int indeks, const std::vector<int>& izbrisani) {
+    for (int i : izbrisani) {
+        if (i == indeks)
+            return std::nullopt;
+        if (i < indeks)
+            --indeks;
+    }
+    return indeks;
+}
+
 } // namespace nmk

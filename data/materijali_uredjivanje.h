@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace nmk {
 
@@ -46,5 +47,10 @@ bool DodajCelik(const Projekat& pr, const NoviMaterijal& novi, Poruke& poruke);
 // GreskaFajla; the file and the sections are then left as they were.
 bool ObrisiBeton(Projekat& pr, int indeks, const std::string& prikazaniNaziv, Poruke& poruke);
 bool ObrisiCelik(Projekat& pr, int indeks, const std::string& prikazaniNaziv, Poruke& poruke);
+
+// A catalogue index after the deletions `izbrisani` (the index each deleted record had when it
+// was deleted, in the order of the deletions): one lower for every deleted record before it,
+// nothing when the record itself was deleted.
+std::optional<int> IndeksNakonBrisanja(int indeks, const std::vector<int>& izbrisani);
 
 } // namespace nmk

@@ -1,6 +1,7 @@
 #include "ui/glavni_prozor.h"
 
 #include "data/katalog_fajl.h"
+#include "data/materijali_uredjivanje.h"
 #include "data/projektni_fajl.h"
 #include "engine/dimenzioniranje.h"
 #include "engine/granicno.h"
@@ -51,6 +52,14 @@
 namespace nmk::ui {
 
 namespace {
+
+// The warning after the materials editor deleted the grade a list showed.
+std::string PorukaIzbrisanMaterijal(const char* vrsta, const QString& izbrisan,
+                                    const QString& izabran) {
+    return (QString::fromUtf8(vrsta) + " " + izbrisan + " je izbrisan iz kataloga.\nIzabran je " +
+            QString::fromUtf8(vrsta).toLower() + " " + izabran + ".")
+        .toStdString();
+}
 
 // A hint: the text after "|" goes to the status bar, the text before it (when any) is the
 // tool tip; without "|" the whole text is both.
@@ -707,6 +716,12 @@ void TMainForm::Ugibi() {
 // ---- other commands ----
 
 void TMainForm::Materijali() {
+    // The grades the lists show are the next calculation's: they stay chosen through the
+    // editor, moved with the records after a deleted one.
+    const std::optional<int> beton = prenos_.IzabraniBeton();
+    const std::optional<int> celik = prenos_.IzabraniCelik();
+    const QString imeBetona = k_.cboBeton->currentText();
+    const QString imeCelika = k_.cboArmatura->currentText();
     TfrmMaterijal dijalog(pr_, poruke_, this);
     dijalog.exec();
     if (!dijalog.Promijenjen())
@@ -717,7 +732,18 @@ void TMainForm::Materijali() {
     } catch (const std::exception& e) {
         poruke_.Obicna(e.what());
     }
-    prenos_.PostaviPropis(prenos_.CekiraniPropis());
+    const auto poslije = [](std::optional<int> i, const std::vector<int>& izbrisani) {
+        return i ? IndeksNakonBrisanja(*i, izbrisani) : std::nullopt;
+    };
+    const std::optional<int> noviBeton = poslije(beton, dijalog.IzbrisaniBetoni());
+    const std::optional<int> noviCelik = poslije(celik, dijalog.IzbrisaniCelici());
+    prenos_.ObnoviMaterijale(noviBeton, noviCelik);
+    if (beton && !noviBeton)
+        poruke_.Prikazi(PorukaIzbrisanMaterijal("Beton", imeBetona, k_.cboBeton->currentText()),
+                        VrstaPoruke::Upozorenje, dgOK);
+    if (celik && !noviCelik)
+        poruke_.Prikazi(PorukaIzbrisanMaterijal("Celik", imeCelika, k_.cboArmatura->currentText()),
+                        VrstaPoruke::Upozorenje, dgOK);
 }
 
 void TMainForm::Opcije() {

@@ -347,6 +347,7 @@ void TfrmMaterijal::IzbrisiBeton() {
         if (ObrisiBeton(pr_, PrviKorisnickiBeton + red,
                         stgBeton_->item(red, 0)->text().toStdString(), poruke_)) {
             promijenjen_ = true;
+            izbrisaniBetoni_.push_back(PrviKorisnickiBeton + red);
             NapuniBeton();
         }
     } catch (const GreskaFajla& g) {
@@ -363,6 +364,7 @@ void TfrmMaterijal::IzbrisiArmaturu() {
         if (ObrisiCelik(pr_, PrviKorisnickiCelik + red,
                         stgCelik_->item(red, 0)->text().toStdString(), poruke_)) {
             promijenjen_ = true;
+            izbrisaniCelici_.push_back(PrviKorisnickiCelik + red);
             NapuniCelik();
         }
     } catch (const GreskaFajla& g) {

@@ -10,6 +10,7 @@
 #include <QDialog>
 
 #include <filesystem>
+#include <vector>
 
 class QFrame;
 class QLineEdit;
@@ -30,6 +31,9 @@ public:
 
     // A catalogue file was changed (a grade was added or deleted).
     bool Promijenjen() const { return promijenjen_; }
+    // The catalogue index each deleted concrete (steel) had when it was deleted, in order.
+    const std::vector<int>& IzbrisaniBetoni() const { return izbrisaniBetoni_; }
+    const std::vector<int>& IzbrisaniCelici() const { return izbrisaniCelici_; }
     // The editor's copy of alpha; "&OK" stores it in the project state.
     float Alfa() const { return alfa_; }
     // The tab whose grids are shown.
@@ -53,6 +57,8 @@ private:
     std::filesystem::path fajlCelika_;
     float alfa_ = 0.85f;
     bool promijenjen_ = false;
+    std::vector<int> izbrisaniBetoni_;
+    std::vector<int> izbrisaniCelici_;
 
     QTabWidget* pgcMaterijal_ = nullptr;
     QWidget* sadrzaj_ = nullptr; // the grids and the tab's own controls, moved between the tabs

@@ -387,6 +387,10 @@ void Prenos::PostaviPropis(TPropis propis) {
         PraviloMetode();
     else
         k_.edtbeta->setEnabled(true);
+    NapuniMaterijale(propis);
+}
+
+void Prenos::NapuniMaterijale(TPropis propis) {
     std::vector<QString> betoni, celici;
     for (int i : IndeksiBetona(propis, pr_.katalozi.BrojBetona()))
         betoni.push_back(QString::fromStdString(pr_.katalozi.beton[i].naziv));
@@ -394,6 +398,28 @@ void Prenos::PostaviPropis(TPropis propis) {
         celici.push_back(QString::fromStdString(pr_.katalozi.celik[i].naziv));
     PopuniListu(k_.cboBeton, betoni);
     PopuniListu(k_.cboArmatura, celici);
+}
+
+std::optional<int> Prenos::IzabraniBeton() const {
+    const int i = k_.cboBeton->currentIndex();
+    return i < 0 ? std::nullopt : std::optional(BetonIzPozicije(CekiraniPropis(), i));
+}
+
+std::optional<int> Prenos::IzabraniCelik() const {
+    const int i = k_.cboArmatura->currentIndex();
+    return i < 0 ? std::nullopt : std::optional(CelikIzPozicije(CekiraniPropis(), i));
+}
+
+void Prenos::ObnoviMaterijale(std::optional<int> beton, std::optional<int> celik) {
+    const TPropis propis = CekiraniPropis();
+    NapuniMaterijale(propis);
+    // PopuniListu has chosen the first item; a grade with its place in the list replaces it.
+    const auto izaberi = [](QComboBox* lista, std::optional<int> pozicija) {
+        if (pozicija && *pozicija >= 0 && *pozicija < lista->count())
+            lista->setCurrentIndex(*pozicija);
+    };
+    izaberi(k_.cboBeton, beton ? std::optional(PozicijaBetona(propis, *beton)) : std::nullopt);
+    izaberi(k_.cboArmatura, celik ? std::optional(PozicijaCelika(propis, *celik)) : std::nullopt);
 }
 
 void Prenos::PostaviRezim(TProracun rezim) {

@@ -126,6 +126,14 @@ public:
     void PostaviOblik(TOblik oblik);
     // The design code's labels, partial-factor lists and material lists.
     void PostaviPropis(TPropis propis);
+    // The catalogue indices of the grades the material lists show; nothing for a list without
+    // a selection.
+    std::optional<int> IzabraniBeton() const;
+    std::optional<int> IzabraniCelik() const;
+    // Rebuilds the concrete and steel lists of the checked code from the catalogues (the
+    // partial-factor lists stay as they are) and selects the given grades; a grade that has no
+    // place in its list leaves the list's first item selected.
+    void ObnoviMaterijale(std::optional<int> beton, std::optional<int> celik);
     // The panels of a calculation mode.
     void PostaviRezim(TProracun rezim);
     // `edtbeta` only for the variable strut angle; the standard method uses 45 degrees.
@@ -153,6 +161,7 @@ private:
     void ProcitajRezim(TPresjek& p) const;
     void ZapisiRezultate(const TPresjek& p);
     void PopuniListu(QComboBox* lista, const std::vector<QString>& stavke);
+    void NapuniMaterijale(TPropis propis);
 
     KontroleGlavnog& k_;
     const Projekat& pr_;

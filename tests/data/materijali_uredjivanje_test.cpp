@@ -209,5 +209,18 @@ TEST_F(MaterijaliTest, MalformedCatalogueFailsCleanlyAndStaysAsItWas) {
     EXPECT_EQ(pr.presjeci[0].Beton, 20);
 }
 
+TEST(IndeksNakonBrisanja, FollowsEveryDeletionInItsOrder) {
+    struct Red {
+        int indeks;
+        std::vector<int> izbrisani;
+        std::optional<int> poslije;
+    };
+    const Red redovi[] = {{20, {}, 20},     {20, {19}, 19},     {20, {20}, std::nullopt},
+                          {20, {21}, 20},   {22, {19, 19}, 20}, {21, {19, 20}, std::nullopt},
+                          {3, {19, 20}, 3}, {25, {24, 19}, 23}, {-1, {19}, -1}};
+    for (const Red& r : redovi)
+        EXPECT_EQ(IndeksNakonBrisanja(r.indeks, r.izbrisani), r.poslije) << r.indeks;
+}
+
 } // namespace
 } // namespace nmk
