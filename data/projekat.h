@@ -73,6 +73,14 @@ struct Projekat {
     }
 };
 
+// Whether entry i is a stored section (not the working section, the list's last entry).
+bool JeSacuvan(const Projekat& pr, std::int32_t i);
+
+// Takes stored section i out of the list. The selection goes to the stored section that takes
+// its place, else to the one before it, else (none left) to the working section; the working
+// section is current again. Answers the new selection. Any other i changes nothing.
+std::int32_t IzbrisiPresjek(Projekat& pr, std::int32_t i);
+
 // Paths of the files the program names, in its folder.
 std::filesystem::path Putanja(const Projekat& pr, const char* ime);
 

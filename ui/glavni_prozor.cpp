@@ -390,6 +390,10 @@ void TMainForm::NapraviMeni() {
     stavka(proracun, "mnuProracunPrslina", "&Prslina", QKeySequence(Qt::Key_F9),
            &TMainForm::Prsline);
     stavka(proracun, "mnuProracunUgiba", "&Ugiba", QKeySequence(Qt::Key_F10), &TMainForm::Ugibi);
+    proracun->addSeparator();
+    stavka(proracun, "mnuIzbrisiPresjek", "&Izbrisi presjek", {}, &TMainForm::IzbrisiPresjek);
+    stavka(proracun, "mnuPreimenujPresjek", "Preime&nuj presjek ...", {},
+           &TMainForm::PreimenujPresjek);
 
     QMenu* alati = menuBar()->addMenu("&Alati");
     stavka(alati, "mnuCalculator", "&Calculator", QKeySequence("Ctrl+C"), &TMainForm::Kalkulator);

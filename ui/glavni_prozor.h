@@ -30,6 +30,8 @@ inline constexpr const char* NaslovPrograma = "Nosivometrik";
 inline constexpr const char* PorukaNijeDimenzioniran = "Presjek nije dimenzioniran!";
 inline constexpr const char* PitanjeZatvaranja = "Snimiti Presjeke?";
 inline constexpr const char* FajlPomoci = "nmkpomoc.chm";
+inline constexpr const char* PorukaNijeIzabran = "Nijedan sacuvan presjek nije izabran.";
+inline constexpr const char* PorukaPrazanNaziv = "Naziv presjeka ne moze biti prazan.";
 inline constexpr int SirinaProzora = 683;
 inline constexpr int VisinaProzora = 514;
 
@@ -51,6 +53,11 @@ public:
     void Proracun();                // Calculate
     void PostaviImePresjeka();      // names the working section
     void IzaberiPresjek(int index); // a name picked in the section list
+    // "Izbrisi presjek": the selected stored section leaves the project after a confirmation
+    // that names it; the list shows the section that took its place.
+    void IzbrisiPresjek();
+    // "Preimenuj presjek": a new name for the selected stored section, unique in the project.
+    void PreimenujPresjek();
     void PromijeniOblik();
     void PromijeniPropis();
     void PromijeniRezim();
