@@ -1,16 +1,13 @@
-// The start of the process with recorded windows: which catalogue failures end the run, and
-// that the interactive program (never a batch) shows them in a box.
+// The start of the process with recorded windows: a catalogue that is missing or cannot be
+// read ends the run, and only the interactive program shows it in a box.
 #include "data/pokretanje.h"
 
 #include "common/katalozi.h"
-#include "data/fajl.h"
 #include "data/katalog_fajl.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,65 +18,35 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class PokretanjeProcesa : public ::testing::Test {
-public:
-    fs::path folder;
-    std::vector<std::string> kutije;
-    int interaktivnih = 0;
-    Prozori prozori{.interaktivno = [this](int, char**, Projekat&) { return ++interaktivnih, 0; },
-                    .greska = [this](const std::string& t) { kutije.push_back(t); }};
-
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("nmk_pokretanje_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                  "_" + std::to_string(::getpid()));
+TEST(Pokreni, ABrokenOrMissingCatalogueIsABoxOnlyForTheInteractiveProgram) {
+    const fs::path folder = fs::temp_directory_path() / ("nmk_start_" + std::to_string(getpid()));
+    for (int kvar = 0; kvar < 3; ++kvar) { // 0 whole, 1 truncated concrete, 2 no steel
         fs::remove_all(folder);
         fs::create_directories(folder);
         for (const char* ime : {BetonFajl, CelikFajl})
             fs::copy_file(test::ProgramskiFolder() / ime, folder / ime);
+        if (kvar == 1)
+            fs::resize_file(folder / BetonFajl, 799);
+        if (kvar == 2)
+            fs::remove(folder / CelikFajl);
+        std::vector<std::string> kutije;
+        int prozora = 0;
+        const Prozori prozori{.interaktivno = [&](int, char**, Projekat&) { return ++prozora, 0; },
+                              .greska = [&](const std::string& t) { kutije.push_back(t); }};
+        for (std::string rijec : {"DIM", "projekat.nmk"}) {
+            char ime[] = "nosivometrik";
+            char* argv[] = {ime, rijec.data(), nullptr};
+            Projekat pr;
+            const int status = Pokreni(2, argv, folder, pr, prozori);
+            EXPECT_TRUE(kvar == 0 || status == izlazPokretanje) << status;
+        }
+        EXPECT_EQ(prozora, kvar == 0 ? 1 : 0) << kvar;
+        ASSERT_EQ(kutije.size(), kvar == 0 ? 0u : 1u) << kvar;
+        if (kvar > 0) {
+            EXPECT_NE(kutije[0].find(kvar == 1 ? BetonFajl : CelikFajl), std::string::npos);
+        }
     }
-    void TearDown() override { fs::remove_all(folder); }
-
-    int Pokreni(std::vector<std::string> argumenti) {
-        argumenti.insert(argumenti.begin(), (folder / "nosivometrik").string());
-        std::vector<char*> argv;
-        for (std::string& a : argumenti)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        Projekat pr;
-        return nmk::Pokreni(static_cast<int>(argumenti.size()), argv.data(), folder, pr, prozori);
-    }
-};
-
-TEST_F(PokretanjeProcesa, ABrokenOrMissingCatalogueIsABoxOnlyForTheInteractiveProgram) {
-    struct Slucaj {
-        const char* sta;
-        std::function<void(const fs::path&)> pokvari;
-    };
-    const Slucaj slucajevi[] = {
-        {"truncated", [](const fs::path& f) { fs::resize_file(f / BetonFajl, 799); }},
-        {"missing", [](const fs::path& f) { fs::remove(f / CelikFajl); }},
-    };
-    for (const Slucaj& s : slucajevi) {
-        SetUp();
-        s.pokvari(folder);
-        kutije.clear();
-        EXPECT_EQ(Pokreni({"DIM"}), izlazPokretanje) << s.sta;
-        EXPECT_TRUE(kutije.empty()) << s.sta;
-        EXPECT_EQ(Pokreni({}), izlazPokretanje) << s.sta;
-        ASSERT_EQ(kutije.size(), 1u) << s.sta;
-        EXPECT_NE(kutije[0].find(s.sta == std::string("missing") ? "Celik.mtr" : "Beton.mtr"),
-                  std::string::npos)
-            << kutije[0];
-        EXPECT_EQ(interaktivnih, 0) << s.sta;
-    }
-}
-
-TEST_F(PokretanjeProcesa, WholeCataloguesStartTheInteractiveProgramWithoutABox) {
-    EXPECT_EQ(Pokreni({"projekat.nmk"}), 0);
-    EXPECT_EQ(interaktivnih, 1);
-    EXPECT_TRUE(kutije.empty());
+    fs::remove_all(folder);
 }
 
 } // namespace

@@ -45,26 +45,6 @@ private slots:
     }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // The cover a calculation used is the project's; an opened project's cover replaces the
-    // field's text, which is otherwise kept.
-    void theCoverFollowsTheProjectAndASuccessfulCalculationKeepsItThere() {
-        TPresjek p = RadniPrimjer();
-        TfrmPrsline f(projekat_, poruke_);
-        f.Postavi(p);
-        f.Aktiviraj();
-        Upisi(&f, "edtZastitniSloj", "14"); // too thick: refused, not taken over
-        QVERIFY(!f.Proracunaj());
-        QCOMPARE(projekat_.servis.a, 3.0);
-        f.Aktiviraj();
-        QCOMPARE(Tekst(&f, "edtZastitniSloj"), QString("14"));
-        Upisi(&f, "edtZastitniSloj", "4");
-        QVERIFY(f.Proracunaj());
-        QCOMPARE(projekat_.servis.a, 4.0);
-        projekat_.servis.a = 2.5;
-        f.Aktiviraj();
-        QCOMPARE(Tekst(&f, "edtZastitniSloj"), QString("2.50"));
-    }
-
     void activationShowsTheForcesTheStirrupAndTheLabelOfTheCode() {
         for (TPropis propis : {TPropis::EC2, TPropis::PBAB87}) {
             TPresjek p = RadniPrimjer();
