@@ -48,6 +48,8 @@ StraneIzvjestaja::StraneIzvjestaja(const QTextDocument& izvor, QPaintDevice& ure
     doc_->setPageSize(QSizeF(sirina_, visina_));
     if (prelomi)
         DrziBlokoveZajedno();
+    // The whole text laid out now: a layout left unfinished would draw nothing.
+    doc_->documentLayout()->blockBoundingRect(doc_->lastBlock());
 }
 
 StraneIzvjestaja::~StraneIzvjestaja() = default;
@@ -61,6 +63,7 @@ void StraneIzvjestaja::DrziBlokoveZajedno() {
     const QString crta = QString::fromUtf8(render::Crta);
     QAbstractTextDocumentLayout* raspored = doc_->documentLayout();
     QTextBlock b = doc_->begin();
+    qreal prethodni = -1; // where the text before the block ends
     while (b.isValid()) {
         // One section's block: its lines up to and including the closing underscores; it
         // starts on a new page at its first line with text (the name), not at the empty one.
@@ -72,12 +75,16 @@ void StraneIzvjestaja::DrziBlokoveZajedno() {
             prvi = prvi.next();
         const qreal vrh = raspored->blockBoundingRect(prvi).top();
         const qreal dno = raspored->blockBoundingRect(zadnji).bottom();
-        const bool preko = std::floor(vrh / visina_) != std::floor((dno - 0.5) / visina_);
-        if (preko && dno - vrh <= visina_) {
+        const qreal strana = std::floor(vrh / visina_);
+        const bool preko = strana != std::floor((dno - 0.5) / visina_);
+        // a block with nothing above it on its page would only leave an empty page behind
+        const bool samNaStrani = std::floor((prethodni - 0.5) / visina_) < strana;
+        if (preko && !samNaStrani && dno - vrh <= visina_) {
             QTextBlockFormat f;
             f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             QTextCursor(prvi).mergeBlockFormat(f);
         }
+        prethodni = raspored->blockBoundingRect(zadnji).bottom();
         b = zadnji.next();
     }
 }

@@ -358,6 +358,15 @@ private slots:
             prvi = red + 2; // past the empty line that opens the next block
         }
         QVERIFY(preko > 0); // without the rule some blocks would be split
+        // the first page at 96 dpi, A4 inside its margins, for a person to look at
+        QImage slika(643, 971, QImage::Format_RGB32);
+        slika.fill(Qt::white);
+        const StraneIzvjestaja naSlici(doc, slika);
+        QPainter p(&slika);
+        naSlici.Crtaj(p, 0, NapraviZaglavlje("/home/inz/Most.nmk", QDate(2024, 5, 3)));
+        p.end();
+        QDir().mkpath(NMK_ARTEFACT_DIR);
+        QVERIFY(slika.save(QDir(NMK_ARTEFACT_DIR).filePath("strana_izvjestaja.png")));
         // the exported PDF has exactly these pages
         const QString cilj = dir.filePath("izvjestaj.pdf");
         QVERIFY(w.SnimiPdf(cilj));
