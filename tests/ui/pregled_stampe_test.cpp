@@ -407,6 +407,7 @@ private slots:
             p.end();
             QVERIFY(tamnih(0, 12) > 20);
             QVERIFY(tamnih(slika.height() - 12, slika.height()) > 20);
+            QVERIFY(tamnih(20, slika.height() - 20) > 200); // and the report between them
         }
     }
 
