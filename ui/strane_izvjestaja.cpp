@@ -48,8 +48,9 @@ StraneIzvjestaja::StraneIzvjestaja(const QTextDocument& izvor, QPaintDevice& ure
     doc_->setPageSize(QSizeF(sirina_, visina_));
     if (prelomi)
         DrziBlokoveZajedno();
-    // The whole text laid out now: a layout left unfinished would draw nothing.
-    doc_->documentLayout()->blockBoundingRect(doc_->lastBlock());
+    // The whole text laid out now: a layout left unfinished draws nothing and answers
+    // positions of its last pass.
+    doc_->documentLayout()->documentSize();
 }
 
 StraneIzvjestaja::~StraneIzvjestaja() = default;
@@ -73,17 +74,29 @@ void StraneIzvjestaja::DrziBlokoveZajedno() {
         QTextBlock prvi = b;
         while (prvi != zadnji && prvi.text().trimmed().isEmpty())
             prvi = prvi.next();
-        const qreal vrh = raspored->blockBoundingRect(prvi).top();
-        const qreal dno = raspored->blockBoundingRect(zadnji).bottom();
+        raspored->documentSize(); // the layout finished, not only up to this block
+        qreal vrh = raspored->blockBoundingRect(prvi).top();
+        qreal dno = raspored->blockBoundingRect(zadnji).bottom();
         const qreal strana = std::floor(vrh / visina_);
-        const bool preko = strana != std::floor((dno - 0.5) / visina_);
-        // a block with nothing above it on its page would only leave an empty page behind
-        const bool samNaStrani = std::floor((prethodni - 0.5) / visina_) < strana;
-        if (preko && !samNaStrani && dno - vrh <= visina_) {
+        bool preko = strana != std::floor((dno - 0.5) / visina_);
+        // With nothing but empty lines above it on its page, a new page would gain nothing:
+        // the empty lines give their room up instead.
+        if (preko && std::floor((prethodni - 0.5) / visina_) < strana) {
+            QTextBlockFormat bezVisine;
+            bezVisine.setLineHeight(0.01, QTextBlockFormat::FixedHeight);
+            for (QTextBlock prazan = b; prazan != prvi; prazan = prazan.next())
+                QTextCursor(prazan).mergeBlockFormat(bezVisine);
+            raspored->documentSize();
+            vrh = raspored->blockBoundingRect(prvi).top();
+            dno = raspored->blockBoundingRect(zadnji).bottom();
+            preko = false;
+        }
+        if (preko && dno - vrh <= visina_) {
             QTextBlockFormat f;
             f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             QTextCursor(prvi).mergeBlockFormat(f);
         }
+        raspored->documentSize();
         prethodni = raspored->blockBoundingRect(zadnji).bottom();
         b = zadnji.next();
     }

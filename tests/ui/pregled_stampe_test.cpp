@@ -332,10 +332,11 @@ private slots:
     }
 
     void printedPagesKeepEachBlockOnOnePage() {
-        // Nine sections with bars, deflections and cracks: blocks long enough that several
-        // would run over an A4 page end.
+        // Nine sections with bars and deflections: blocks of about two thirds of an A4 page,
+        // so that several would run over a page end.
         Projekat pr = Projekat2();
         pr.presjeci.resize(1);
+        pr.presjeci.front().Status &= static_cast<std::uint16_t>(~sfPrsline);
         for (int i = 1; i < 9; ++i)
             pr.presjeci.push_back(pr.presjeci.front());
         pr.presjeci.push_back(Presjek("Radni", TPropis::PBAB87));
