@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -74,30 +75,42 @@ QList<QRect> RadnePovrsine() {
     return povrsine;
 }
 
-ProzorNaEkranu::ProzorNaEkranu(QWidget* prozor) : QObject(prozor), prozor_(prozor) {
+ProzorNaEkranu::ProzorNaEkranu(QWidget* prozor)
+    : QObject(prozor), prozor_(prozor), tajmer_(new QTimer(this)) {
+    tajmer_->setInterval(RazmakProvjera);
+    connect(tajmer_, &QTimer::timeout, this, &ProzorNaEkranu::Provjeri);
     prozor->installEventFilter(this);
 }
 
 bool ProzorNaEkranu::eventFilter(QObject* objekat, QEvent* dogadjaj) {
-    if (objekat == prozor_ && !okvirPoznat_ &&
-        (dogadjaj->type() == QEvent::Show || dogadjaj->type() == QEvent::Move))
-        Provjeri();
+    if (objekat == prozor_ && dogadjaj->type() == QEvent::Show && !gotovo_) {
+        // At the show the window is where it was put: held on the screens at once.
+        Pomjeri(prozor_->frameGeometry());
+        provjera_ = 0;
+        tajmer_->start();
+    }
     return false;
 }
 
 void ProzorNaEkranu::Provjeri() {
-    if (pomjera_ || !prozor_->isVisible())
-        return;
+    // Some window systems tell the frame only after the window is on screen, and report
+    // passing places while they frame it: the frame is taken once it is known and the same
+    // at two checks in a row.
     const QRect okvir = prozor_->frameGeometry();
-    // Some window systems tell the frame only after the window is on screen; until then the
-    // frame is the client area, and the check is made again at the next reported move.
-    okvirPoznat_ = okvir != prozor_->geometry();
+    const bool poznat = okvir != prozor_->geometry() && okvir == proslaProvjera_;
+    proslaProvjera_ = okvir;
+    if (poznat) {
+        gotovo_ = true;
+        Pomjeri(okvir);
+    }
+    if (gotovo_ || ++provjera_ >= BrojProvjera || !prozor_->isVisible())
+        tajmer_->stop();
+}
+
+void ProzorNaEkranu::Pomjeri(const QRect& okvir) {
     const QRect cilj = OkvirNaEkranu(okvir, RadnePovrsine());
-    if (cilj.topLeft() == okvir.topLeft())
-        return;
-    pomjera_ = true;
-    prozor_->move(cilj.topLeft()); // a top-level window's position is its frame's
-    pomjera_ = false;
+    if (cilj.topLeft() != okvir.topLeft())
+        prozor_->move(cilj.topLeft()); // a top-level window's position is its frame's
 }
 
 } // namespace nmk::ui

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QRect>
 
+class QTimer;
 class QWidget;
 
 namespace nmk::ui {
@@ -23,8 +24,9 @@ QRect OkvirNaEkranu(const QRect& okvir, const QList<QRect>& povrsine);
 // The work areas of the screens attached now.
 QList<QRect> RadnePovrsine();
 
-// Watches a top-level window: when it is shown, and at the moves the window system reports
-// until it has told the size of the frame, the frame is brought onto the nearest work area.
+// Watches a top-level window: when it is shown it is held on the screens at once, and again
+// once the window system has told the size of its frame (checked every few milliseconds, for
+// two seconds at most), so that the title bar is on a screen too.
 class ProzorNaEkranu : public QObject {
 public:
     explicit ProzorNaEkranu(QWidget* prozor);
@@ -34,10 +36,16 @@ protected:
 
 private:
     void Provjeri();
+    void Pomjeri(const QRect& okvir);
+
+    static constexpr int RazmakProvjera = 50; // ms
+    static constexpr int BrojProvjera = 40;
 
     QWidget* prozor_;
-    bool okvirPoznat_ = false;
-    bool pomjera_ = false;
+    QTimer* tajmer_;
+    QRect proslaProvjera_;
+    int provjera_ = 0;
+    bool gotovo_ = false;
 };
 
 } // namespace nmk::ui
