@@ -382,7 +382,8 @@ Natpisi Oznaci(const TPresjek& p, bool prikazi, char sep) {
         return n;
     auto broj = [sep](double x) { return FormatirajBroj(x, 6, 2, sep); };
 
-    if (std::fabs(p.Qu) > 1e-4)
+    // Only the bending design computes stirrups; the other modes leave Avil at zero.
+    if (std::fabs(p.Qu) > 1e-4 && p.Proracun == TProracun::Dimenzioniranje)
         N(n, Natpis::Avil).tekst = "Avil= " + broj(p.Avil) + " cm2/m´";
     if (p.Aa1 < 1e-4 && p.Aa2 < 1e-4)
         return n;

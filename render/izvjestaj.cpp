@@ -225,4 +225,8 @@ Izvjestaj NapraviIzvjestaj(const std::vector<const TPresjek*>& presjeci, const K
     return iz;
 }
 
+std::string OznakaStrane(int strana, int ukupno) {
+    return "strana " + std::to_string(strana) + " / " + std::to_string(ukupno);
+}
+
 } // namespace nmk::render

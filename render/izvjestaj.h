@@ -56,4 +56,16 @@ void StampajPresjek(Izvjestaj& iz, const TPresjek& p, const Katalozi& k, char se
 Izvjestaj NapraviIzvjestaj(const std::vector<const TPresjek*>& presjeci, const Katalozi& k,
                            char separator);
 
+// The printed page: A4 portrait with one margin on every side, in millimetres. The PDF, the
+// printer as the program first sets it up, and the RTF file all use it.
+struct FormatStrane {
+    double sirina = 210;
+    double visina = 297;
+    double margina = 20;
+};
+inline constexpr FormatStrane StranaA4{};
+
+// The page number in a printed page's footer: "strana 2 / 5".
+std::string OznakaStrane(int strana, int ukupno);
+
 } // namespace nmk::render

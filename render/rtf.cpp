@@ -3,6 +3,7 @@
 #include "data/kodna_strana.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace nmk::render {
@@ -111,10 +112,23 @@ std::string RtfTekst(const std::string& utf8) {
     return izlaz;
 }
 
+namespace {
+
+// Paper size and margins, so a word processor opens the file on the page the PDF has.
+std::string Strana(const FormatStrane& f) {
+    auto twipsa = [](double mm) { return std::to_string(std::lround(mm / 25.4 * 72 * Twips)); };
+    const std::string m = twipsa(f.margina);
+    return "\\paperw" + twipsa(f.sirina) + "\\paperh" + twipsa(f.visina) + "\\margl" + m +
+           "\\margr" + m + "\\margt" + m + "\\margb" + m;
+}
+
+} // namespace
+
 std::string UpisiRtf(const Izvjestaj& iz) {
     const std::vector<std::string> fontovi = Fontovi(iz);
     std::string t = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1";
     t += TabelaFontova(fontovi);
+    t += "\n" + Strana(StranaA4);
     t += "\n\\viewkind4" + Paragraf(iz.paragraf) + "\\plain" + OsnovniFormat(iz) + "\n";
     for (const Red& r : iz.redovi) {
         for (const render::Komad& k : r.komadi)

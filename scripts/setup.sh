@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when they are missing.
 set -euo pipefail
 pakete=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-        fonts-dejavu-core xvfb xauth)
+        qt6-translations-l10n fonts-dejavu-core xvfb xauth)
 nedostaje=()
 for p in "${pakete[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

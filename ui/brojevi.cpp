@@ -61,8 +61,11 @@ private:
         const QString tekst = e->text();
         const bool brisanje =
             e->key() == Qt::Key_Backspace || (!tekst.isEmpty() && tekst.at(0) == QChar(0x08));
-        if (!brisanje &&
-            (tekst.isEmpty() || e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        // Tab, Shift+Tab and Escape carry a control character as their text; they belong to
+        // the window (focus, closing), not to the field.
+        const bool upravljacki = !tekst.isEmpty() && tekst.at(0).unicode() < 0x20;
+        if (!brisanje && (tekst.isEmpty() || upravljacki ||
+                          e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
             return false; // navigation keys, Delete, shortcuts
         // A selection empties the whole field first, for every key that gets this far,
         // backspace included.

@@ -25,9 +25,10 @@ std::optional<double> ProcitajBroj(const QString& tekst);
 // A typed number, or 0 when the text is not a number.
 double ProcitajIliNula(const QString& tekst);
 
-// How a numeric field filters the keys typed into it. Keys that produce no text (arrows,
-// Delete, Tab, shortcuts) always pass; backspace and the digits always pass; "," and "."
-// become the locale's decimal separator; every other character is dropped unless allowed.
+// How a numeric field filters the keys typed into it. Keys that produce no text or a control
+// character (arrows, Delete, Tab, Shift+Tab, Escape, shortcuts) always pass; backspace and the
+// digits always pass; "," and "." become the locale's decimal separator; every other character is
+// dropped unless allowed.
 struct PravilaUnosa {
     std::function<void()> naEnter;   // Enter runs this (and is not typed); none: Enter passes
     bool minus = false;              // "-" passes

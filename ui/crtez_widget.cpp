@@ -2,8 +2,12 @@
 
 #include "ui/brojevi.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPainter>
+
+#include <algorithm>
+#include <map>
 
 namespace nmk::ui {
 
@@ -127,6 +131,39 @@ void CrtezWidget::PrimijeniNatpise(const render::Natpisi& n) {
             hint != QString::fromUtf8(render::HintCrteza))
             l->setToolTip(hint.mid(1));
         l->setVisible(n[i].vidljiv);
+    }
+    SmjestiNatpise();
+}
+
+void CrtezWidget::SmjestiNatpise() {
+    std::map<int, std::vector<QLabel*>> redovi; // by their top, left to right
+    for (int i = 0; i < render::BrojNatpisa; ++i) {
+        QLabel* l = natpisi_[i];
+        const render::Tacka m = render::MjestoNatpisa(static_cast<render::Natpis>(i));
+        l->setFont(font());
+        l->adjustSize();
+        l->move(m.x, m.y);
+        redovi[m.y].push_back(l);
+    }
+    for (auto& [vrh, red] : redovi) {
+        std::sort(red.begin(), red.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+        int lijevo = 0; // where the text before ends
+        for (std::size_t k = 0; k < red.size(); ++k) {
+            QLabel* l = red[k];
+            if (l->text().isEmpty())
+                continue;
+            const int desno = (k + 1 < red.size() ? red[k + 1]->x() : width()) - RazmakNatpisa;
+            if (l->x() + l->width() > desno)
+                l->move(std::max(lijevo, desno - l->width()), l->y());
+            QFont f = l->font();
+            int px = QFontInfo(f).pixelSize();
+            while (l->x() + l->width() > desno && px > NajmanjiNatpis) {
+                f.setPixelSize(--px);
+                l->setFont(f);
+                l->adjustSize();
+            }
+            lijevo = l->x() + l->width() + RazmakNatpisa;
+        }
     }
 }
 

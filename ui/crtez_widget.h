@@ -40,6 +40,13 @@ protected:
 
 private:
     void PrimijeniNatpise(const render::Natpisi& n);
+    // The labels of one row share the box's width: a text longer than its room moves left as
+    // far as the text before it allows, and what still does not fit is set smaller, down to
+    // NajmanjiNatpis pixels, so no text runs into the next one or out of the box.
+    void SmjestiNatpise();
+
+    static constexpr int RazmakNatpisa = 4;
+    static constexpr int NajmanjiNatpis = 8;
 
     std::optional<TPresjek> presjek_;
     bool samoObris_ = true;

@@ -10,11 +10,13 @@
 #include "ui/crtez_widget.h"
 #include "ui/materijal.h"
 #include "ui/opcije.h"
+#include "ui/polozaj_prozora.h"
 #include "ui/sirina_ploce_dijalog.h"
 
 #include "data/provjera.h"
 #include "ui/pregled_stampe.h"
 #include "ui/prsline.h"
+#include "ui/strane_izvjestaja.h"
 #include "ui/ugibi.h"
 
 #include <QAction>
@@ -136,6 +138,9 @@ TMainForm::TMainForm(Projekat& projekat, Postavke& postavke, Poruke& poruke,
     setFont(font);
     NapraviKontrole();
     NapraviMeni();
+    // A fixed-size window: the menu, the client area and the status bar, nothing to stretch,
+    // so the window system offers neither a maximise button nor a resizable frame.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     Povezi();
     PrilagodiSistemskiMeni();
     prenos_.PostaviFiltere([this] { Proracun(); });
@@ -148,6 +153,7 @@ TMainForm::TMainForm(Projekat& projekat, Postavke& postavke, Poruke& poruke,
         if (lista->isEditable())
             lista->installEventFilter(this);
     move(kPodrazumijevaniLijevo, kPodrazumijevaniGore);
+    new ProzorNaEkranu(this); // the title bar on a screen of today, once the window shows
     // The designed state before the settings load: EC 2, standard shear, rectangle.
     k_.rdbEC->setChecked(true);
     k_.rdbStandard->setChecked(true);
@@ -202,10 +208,12 @@ QWidget* TMainForm::NapraviLijevuKolonu(QWidget* r) {
     k_.rdbTPresjek = Radio(presjek, "rdbTPresjek", "T presjek", {108, 18, 80, 20});
 
     auto* mat = Panel(r, "pnlMaterijal", "Materijal", {4, 138, 192, 100});
+    // The steel list is the wider one: its names run to nine letters ("RA400/500"), the
+    // concrete names to six.
     Oznaka(mat, "Beton", {8, 18});
-    k_.cboBeton = Lista(mat, "cboBeton", {8, 34, 86, 22});
-    Oznaka(mat, "Celik", {98, 18});
-    k_.cboArmatura = Lista(mat, "cboArmatura", {98, 34, 86, 22});
+    k_.cboBeton = Lista(mat, "cboBeton", {8, 34, 74, 22});
+    Oznaka(mat, "Celik", {86, 18});
+    k_.cboArmatura = Lista(mat, "cboArmatura", {86, 34, 98, 22});
     Oznaka(mat, QString::fromUtf8("γc"), {8, 68});
     k_.cboGamaC = Lista(mat, "cboGamaC", {26, 64, 68, 22});
     Oznaka(mat, QString::fromUtf8("γs"), {98, 68});
@@ -774,8 +782,10 @@ void TMainForm::Stampaj() {
 }
 
 QPrinter& TMainForm::Stampac() {
-    if (!stampac_)
+    if (!stampac_) {
         stampac_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        stampac_->setPageLayout(RasporedStraneA4()); // the page the PDF and the RTF have
+    }
     return *stampac_;
 }
 

@@ -1,10 +1,12 @@
 #include "ui/interaktivno.h"
 
 #include "data/fajl.h"
+#include "data/konzolne_poruke.h"
 #include "data/projektni_fajl.h"
 #include "ui/armatura_dijalog.h"
 #include "ui/glavni_prozor.h"
 #include "ui/poruke_dijalog.h"
+#include "ui/prevodi.h"
 #include "ui/prsline.h"
 #include "ui/qt_postavke.h"
 #include "ui/ugibi.h"
@@ -109,6 +111,7 @@ int PokreniInteraktivno(int argc, char** argv, Projekat& pr) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("nosivometrik");
     QApplication::setOrganizationName("Nosivometrik");
+    UcitajPrevodeQt(app, QString::fromStdString(PutanjaUtf8(pr.folder)));
     int status = 1;
     {
         QSplashScreen uvod(SlikaUvoda());
@@ -143,8 +146,13 @@ void PrikaziGreskuPokretanja(const std::string& tekst) {
     int argc = 1;
     char ime[] = "nosivometrik";
     char* argv[] = {ime, nullptr};
-    QApplication app(argc, argv);
-    QtPoruke().Prikazi(tekst, VrstaPoruke::Greska, dgOK);
+    // The box needs an application object; one that exists already serves.
+    std::unique_ptr<QApplication> app;
+    if (QCoreApplication::instance() == nullptr)
+        app = std::make_unique<QApplication>(argc, argv);
+    TPorukaDijalog box(QString::fromStdString(tekst), VrstaPoruke::Greska, dgOK, nullptr);
+    box.setWindowTitle(QString::fromUtf8(NaslovGreskePrograma));
+    box.exec();
 }
 
 } // namespace nmk::ui

@@ -62,7 +62,9 @@ void TMainForm::UcitajPostavke() {
     const SnimljenePostavke s = ProcitajPostavke(postavke_);
     if (!s.kljucPostoji)
         return;
-    move(s.MainLeft, s.MainTop);
+    // The stored position is the client area's, as the close writes it: the same corner
+    // comes back whatever the window system's frame is.
+    setGeometry(QRect(QPoint(s.MainLeft, s.MainTop), size()));
     if (!s.Standard) {
         k_.rdbVarStrutAngle->setChecked(true);
         PromijeniMetodu();
@@ -74,7 +76,8 @@ void TMainForm::UcitajPostavke() {
 }
 
 void TMainForm::ZapisiPostavkePriZatvaranju() {
-    ZapisiPriZatvaranju(postavke_, x(), y(), k_.rdbEC->isChecked(), k_.rdbStandard->isChecked());
+    ZapisiPriZatvaranju(postavke_, geometry().x(), geometry().y(), k_.rdbEC->isChecked(),
+                        k_.rdbStandard->isChecked());
 }
 
 // ---- saving ----

@@ -85,6 +85,8 @@ QTableWidget* NoviGrid(const char* ime, QWidget* roditelj) {
     g->verticalHeader()->hide();
     g->horizontalHeader()->setStretchLastSection(true);
     g->setWordWrap(false);
+    // Tab leaves the grid for the window's next control; the arrows move between the cells.
+    g->setTabKeyNavigation(false);
     return g;
 }
 

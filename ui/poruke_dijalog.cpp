@@ -2,7 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -36,13 +39,25 @@ QMessageBox::Icon IkonaVrste(VrstaPoruke vrsta) {
     return QMessageBox::NoIcon;
 }
 
-// The window a box is centred on: the active window, unless that is another box.
+// The window a box is centred on: the active window. Right after a file dialog or another
+// box has closed, the window system may not have handed the activation back yet; then the
+// topmost modal window, or else the program's main window, stands for it, so the box never
+// falls back to the middle of the screen.
 QWidget* AktivniProzor() {
     QWidget* aktivni = QApplication::activeWindow();
-    if (aktivni == nullptr) {
-        aktivni = QApplication::activeModalWidget();
+    if (aktivni != nullptr && aktivni->isVisible()) {
+        return aktivni;
     }
-    return aktivni;
+    aktivni = QApplication::activeModalWidget();
+    if (aktivni != nullptr && aktivni->isVisible()) {
+        return aktivni;
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && qobject_cast<QMainWindow*>(w) != nullptr) {
+            return w;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -118,7 +133,20 @@ int TPorukaDijalog::Odgovor() const {
     return dugmici.isEmpty() ? odgOK : odgOtkazi;
 }
 
+int SirinaZaNaslov(const QString& naslov, const QFont& font) {
+    QFont podebljan = font;
+    podebljan.setBold(true);
+    return QFontMetrics(podebljan).horizontalAdvance(naslov) + RezervaNaslovneTrake;
+}
+
 void TPorukaDijalog::showEvent(QShowEvent* dogadjaj) {
+    // A box with a short text would be narrower than its caption and the buttons of the
+    // title bar, and the window system would shorten the caption: a spacer holds the width.
+    if (auto* mreza = qobject_cast<QGridLayout*>(layout()); mreza != nullptr && !razmak_) {
+        razmak_ = true;
+        mreza->addItem(new QSpacerItem(SirinaZaNaslov(windowTitle(), font()), 0), mreza->rowCount(),
+                       0, 1, mreza->columnCount());
+    }
     QMessageBox::showEvent(dogadjaj); // the box takes its final size here
     QWidget* aktivni = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
     QScreen* ekran = aktivni != nullptr ? aktivni->screen() : QGuiApplication::primaryScreen();

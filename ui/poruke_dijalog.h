@@ -18,6 +18,11 @@ namespace nmk::ui {
 // one that would stick out on the right or bottom ends at the area's right or bottom edge.
 QPoint PolozajPoruke(const QRect& aktivni, QSize box, const QRect& radnaPovrsina);
 
+// What a title bar needs besides its caption: the window's icon, its buttons and the margins.
+inline constexpr int RezervaNaslovneTrake = 150;
+// The least width of a box whose caption is `naslov`, so that the caption shows whole.
+int SirinaZaNaslov(const QString& naslov, const QFont& font);
+
 // The message box of one message. It places itself when it is shown.
 class TPorukaDijalog : public QMessageBox {
     Q_OBJECT
@@ -35,6 +40,8 @@ protected:
 
 private:
     void DodajDugme(StandardButton dugme, int odgovor);
+
+    bool razmak_ = false; // the spacer that holds the caption's width is in the layout
 };
 
 // The sink that shows the boxes, modal over the application's active window.

@@ -4,6 +4,7 @@
 #include "render/rtf.h"
 #include "ui/brojevi.h"
 #include "ui/crtez_widget.h"
+#include "ui/strane_izvjestaja.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBlock>
@@ -28,6 +32,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
@@ -248,8 +253,11 @@ TfrmPregledStampe::TfrmPregledStampe(const Projekat& projekat, const Postavke& p
     l->addWidget(razdjelnik_);
 
     // The working section, the last entry, is not listed.
-    for (int i = 0; i + 1 < projekat_.BrojPresjeka(); ++i)
-        lstPresjeci_->addItem(QString::fromStdString(projekat_.presjeci[i].Naziv));
+    for (int i = 0; i + 1 < projekat_.BrojPresjeka(); ++i) {
+        const QString ime = QString::fromStdString(projekat_.presjeci[i].Naziv);
+        lstPresjeci_->addItem(ime);
+        lstPresjeci_->item(i)->setToolTip(ime);
+    }
     Ocisti();
 
     connect(lstPresjeci_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -258,6 +266,14 @@ TfrmPregledStampe::TfrmPregledStampe(const Projekat& projekat, const Postavke& p
     });
     connect(redtStampa_, &QTextEdit::customContextMenuRequested, this,
             &TfrmPregledStampe::PrikaziMeni);
+    // The report takes Tab as a character; Ctrl+Tab and Ctrl+Shift+Tab leave it.
+    for (const bool naprijed : {true, false}) {
+        auto* izlaz = new QShortcut(QKeySequence(naprijed ? Qt::CTRL | Qt::Key_Tab
+                                                          : Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                    redtStampa_, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(izlaz, &QShortcut::activated, this,
+                [this, naprijed] { focusNextPrevChild(naprijed); });
+    }
 }
 
 TfrmPregledStampe::~TfrmPregledStampe() = default;
@@ -332,6 +348,15 @@ void TfrmPregledStampe::showEvent(QShowEvent* e) {
     if (prikazan_)
         return;
     prikazan_ = true;
+    // The list is as wide as its longest name, up to half the window; a longer name shows
+    // whole in its tool tip.
+    const int potrebno = lstPresjeci_->sizeHintForColumn(0) + 2 * lstPresjeci_->frameWidth() +
+                         lstPresjeci_->verticalScrollBar()->sizeHint().width() + 8;
+    // The window is maximised: it may get the screen's width only after this.
+    const int ukupno = std::max(razdjelnik_->width(),
+                                screen() != nullptr ? screen()->availableGeometry().width() : 0);
+    const int lista = std::clamp(potrebno, 160, std::max(160, ukupno / 2));
+    razdjelnik_->setSizes({lista, std::max(1, razdjelnik_->width() - lista)});
     QTimer::singleShot(0, this, &TfrmPregledStampe::IzgradiSve);
 }
 
@@ -420,6 +445,7 @@ bool TfrmPregledStampe::SnimiPdf(const QString& putanja) {
     privremeni += ".tmp";
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageLayout(RasporedStraneA4());
     printer.setOutputFileName(QString::fromStdString(PutanjaUtf8(privremeni)));
     Stampaj(printer);
     std::error_code greska;
@@ -437,7 +463,9 @@ bool TfrmPregledStampe::SnimiPdf(const QString& putanja) {
 
 void TfrmPregledStampe::Stampaj(QPrinter& printer) {
     printer.setDocName(QStringLiteral("Nosivometrik"));
-    redtStampa_->print(&printer);
+    StampajStrane(
+        *redtStampa_->document(), printer,
+        NapraviZaglavlje(QString::fromStdString(projekat_.sistem.ImeFajla), QDate::currentDate()));
 }
 
 QString TfrmPregledStampe::PocetniFolder() const {
@@ -473,6 +501,7 @@ void TfrmPregledStampe::SnimiKaoPdf() {
 
 void TfrmPregledStampe::StampajDijalog() {
     QPrinter vlastiti(QPrinter::HighResolution);
+    vlastiti.setPageLayout(RasporedStraneA4());
     QPrinter& printer = stampac_ != nullptr ? *stampac_ : vlastiti;
     printer.setDocName(QStringLiteral("Nosivometrik"));
     QPrintDialog d(&printer, this);

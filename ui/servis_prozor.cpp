@@ -22,6 +22,8 @@ namespace nmk::ui {
 
 QString OznakaArmature(const TPresjek& p, bool gornja) {
     const TUsvojenaArmatura& lista = gornja ? p.ArmGornja : p.ArmDonja;
+    if (lista.empty())
+        return {}; // no bars on that face: nothing to show
     return QString::fromUtf8(gornja ? "Odabrano Aa1: " : "Odabrano Aa2: ") +
            QString::fromStdString(OpisArmature(lista, true)) +
            QString::fromUtf8(gornja ? " stvAa1= " : " stvAa2= ") +

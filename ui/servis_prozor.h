@@ -31,7 +31,8 @@ namespace nmk::ui {
 using OtvoriArmaturu = std::function<void(TPresjek&)>;
 
 // The bar labels of the deflection and crack windows: "Odabrano Aa1: (4 d16) stvAa1= 8.04 cm2"
-// for the top bars, "Odabrano Aa2: … stvAa2= … cm2" for the bottom ones.
+// for the top bars, "Odabrano Aa2: … stvAa2= … cm2" for the bottom ones; empty for a face
+// without bars.
 QString OznakaArmature(const TPresjek& p, bool gornja);
 
 // The checks both windows make before they calculate; the message to show, or nothing.

@@ -422,6 +422,11 @@ TEST(Oznaci, WritesTheStirrupsOnlyForAShearForce) {
     EXPECT_EQ(L(Oznaci(p, true, '.'), Natpis::Avil).tekst, "");
     p.Qu = 120;
     EXPECT_EQ(L(Oznaci(p, true, ','), Natpis::Avil).tekst, "Avil= 4,57 cm2/m´");
+    // the two checking modes compute no stirrups, whatever the hidden shear field holds
+    for (TProracun rezim : {TProracun::GranicniMomenat, TProracun::GranicneSile}) {
+        p.Proracun = rezim;
+        EXPECT_EQ(L(Oznaci(p, true, '.'), Natpis::Avil).tekst, "");
+    }
 }
 
 TEST(Oznaci, WritesAreasAndStopsWithoutReinforcement) {

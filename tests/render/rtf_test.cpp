@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <optional>
+#include <regex>
 
 namespace nmk::render {
 namespace {
@@ -236,6 +237,21 @@ TEST(UpisiRtf, SetsTheIndentAndTabStopsInTwips) {
     const Procitano p = Citac(UpisiRtf(Primjer())).Citaj();
     EXPECT_EQ(p.uvlaka, 400);
     EXPECT_EQ(p.tabulatori, (std::vector<int>{1300, 2400, 3600, 5000}));
+}
+
+TEST(UpisiRtf, PutsTheTextOnA4WithTheMarginsOfThePrintedPages) {
+    const std::string rtf = UpisiRtf(Primjer());
+    auto vrijednost = [&rtf](const std::string& rijec) {
+        std::smatch m;
+        if (!std::regex_search(rtf, m, std::regex("\\\\" + rijec + "(\\d+)")))
+            return -1.0;
+        return std::stod(m[1]) / 1440 * 25.4; // twips to millimetres
+    };
+    EXPECT_NEAR(vrijednost("paperw"), StranaA4.sirina, 0.05);
+    EXPECT_NEAR(vrijednost("paperh"), StranaA4.visina, 0.05);
+    for (const char* m : {"margl", "margr", "margt", "margb"})
+        EXPECT_NEAR(vrijednost(m), StranaA4.margina, 0.05) << m;
+    EXPECT_TRUE(Citac(rtf).Citaj().uravnotezeno);
 }
 
 TEST(RtfTekst, EscapesSpecialCharactersAndNonAscii) {

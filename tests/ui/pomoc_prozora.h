@@ -10,7 +10,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -93,6 +95,33 @@ inline void SacuvajSliku(QWidget* prozor, const QString& ime) {
     QDir().mkpath(folder);
     prozor->adjustSize();
     QVERIFY(prozor->grab().save(folder + "/" + ime + ".png"));
+}
+
+// Runs the test object on the offscreen platform with these screens (in device pixels, each
+// with its frame margins around the windows), through a configuration file of the platform.
+template <class Test> int PokreniNaEkranima(int argc, char** argv, const QList<QRect>& ekrani) {
+    QTemporaryDir folder;
+    const QString putanja = QDir(folder.path()).filePath("ekrani.json");
+    QStringList opisi;
+    for (const QRect& e : ekrani)
+        opisi << QStringLiteral(R"({"name": "E%1", "x": %2, "y": %3, "width": %4, )"
+                                R"("height": %5, "logicalDpi": 96})")
+                     .arg(opisi.size())
+                     .arg(e.x())
+                     .arg(e.y())
+                     .arg(e.width())
+                     .arg(e.height());
+    QFile f(putanja);
+    if (!f.open(QIODevice::WriteOnly))
+        return 1;
+    f.write(QStringLiteral(R"({"windowFrameMargins": true, "screens": [%1]})")
+                .arg(opisi.join(QStringLiteral(", ")))
+                .toUtf8());
+    f.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + putanja).toUtf8());
+    QApplication app(argc, argv);
+    Test t;
+    return QTest::qExec(&t, argc, argv);
 }
 
 } // namespace nmk::test

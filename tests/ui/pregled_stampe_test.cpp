@@ -4,6 +4,7 @@
 #include "common/pomocnici.h"
 #include "data/kodna_strana.h"
 #include "render/rtf.h"
+#include "ui/strane_izvjestaja.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,12 +12,17 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QListWidget>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -323,6 +329,87 @@ private slots:
         w.Stampaj(printer);
         QCOMPARE(printer.docName(), QString("Nosivometrik"));
         QVERIFY(QFile(dir.filePath("p.pdf")).size() > 0);
+    }
+
+    void printedPagesKeepEachBlockOnOnePage() {
+        // Nine sections with bars and deflections: blocks of about two thirds of an A4 page,
+        // so that several would run over a page end.
+        Projekat pr = Projekat2();
+        pr.presjeci.resize(1);
+        pr.presjeci.front().Status &= static_cast<std::uint16_t>(~sfPrsline);
+        for (int i = 1; i < 9; ++i)
+            pr.presjeci.push_back(pr.presjeci.front());
+        pr.presjeci.push_back(Presjek("Radni", TPropis::PBAB87));
+        PostavkeUMemoriji postavke;
+        test::SnimajucePoruke poruke;
+        TfrmPregledStampe w(pr, postavke, poruke);
+        w.IzgradiSve();
+        const QTextDocument& doc = *Tekst(w)->document();
+        QTemporaryDir dir;
+        QPdfWriter pdf(dir.filePath("raspored.pdf"));
+        pdf.setPageLayout(RasporedStraneA4());
+        const StraneIzvjestaja strane(doc, pdf);
+        const auto bezPrelaza = StraneIzvjestaja::BezPrelaza(doc, pdf);
+        int preko = 0;
+        for (int prvi = 1, red = 0; red < doc.blockCount(); ++red) {
+            if (doc.findBlockByNumber(red).text() != QString::fromUtf8(render::Crta))
+                continue;
+            QCOMPARE(strane.StranaPocetka(prvi), strane.StranaKraja(red));
+            preko += bezPrelaza->StranaPocetka(prvi) != bezPrelaza->StranaKraja(red);
+            prvi = red + 2; // past the empty line that opens the next block
+        }
+        QVERIFY(preko > 0); // without the rule some blocks would be split
+        // the first page at 96 dpi, A4 inside its margins, for a person to look at
+        QImage slika(643, 971, QImage::Format_RGB32);
+        slika.fill(Qt::white);
+        const StraneIzvjestaja naSlici(doc, slika);
+        QPainter p(&slika);
+        naSlici.Crtaj(p, 0, NapraviZaglavlje("/home/inz/Most.nmk", QDate(2024, 5, 3)));
+        p.end();
+        QDir().mkpath(NMK_ARTEFACT_DIR);
+        QVERIFY(slika.save(QDir(NMK_ARTEFACT_DIR).filePath("strana_izvjestaja.png")));
+        // the exported PDF has exactly these pages
+        const QString cilj = dir.filePath("izvjestaj.pdf");
+        QVERIFY(w.SnimiPdf(cilj));
+        const QString sadrzaj = QString::fromLatin1(Procitaj(cilj));
+        QCOMPARE(sadrzaj.count(QRegularExpression("/Type\\s*/Page[^s]")), strane.BrojStrana());
+        QVERIFY(strane.BrojStrana() > 2);
+    }
+
+    void everyPageHasTheProjectTheDateAndItsNumber() {
+        const ZaglavljeStrane z =
+            NapraviZaglavlje("/home/inz/projekti/Most.nmk", QDate(2024, 5, 3));
+        QCOMPARE(z.projekat, QString("Nosivometrik - Most.nmk"));
+        QCOMPARE(z.datum, QString("03.05.2024"));
+        QCOMPARE(NapraviZaglavlje("C:\\p\\Hala.nmk", QDate(2024, 5, 3)).projekat,
+                 QString("Nosivometrik - Hala.nmk"));
+        QCOMPARE(NapraviZaglavlje({}, QDate(2024, 5, 3)).projekat, QString("Nosivometrik"));
+        QCOMPARE(QString::fromStdString(render::OznakaStrane(2, 5)), QString("strana 2 / 5"));
+        // drawn: dark pixels in the header band and in the footer band of every page
+        const Projekat pr = Projekat2();
+        PostavkeUMemoriji postavke;
+        test::SnimajucePoruke poruke;
+        TfrmPregledStampe w(pr, postavke, poruke);
+        w.IzgradiSve();
+        QImage slika(640, 360, QImage::Format_RGB32);
+        const StraneIzvjestaja strane(*Tekst(w)->document(), slika);
+        QVERIFY(strane.BrojStrana() > 1);
+        auto tamnih = [&slika](int od, int doReda) {
+            int n = 0;
+            for (int y = od; y < doReda; ++y)
+                for (int x = 0; x < slika.width(); ++x)
+                    n += qGray(slika.pixel(x, y)) < 128;
+            return n;
+        };
+        for (int i = 0; i < strane.BrojStrana(); ++i) {
+            slika.fill(Qt::white);
+            QPainter p(&slika);
+            strane.Crtaj(p, i, z);
+            p.end();
+            QVERIFY(tamnih(0, 12) > 20);
+            QVERIFY(tamnih(slika.height() - 12, slika.height()) > 20);
+            QVERIFY(tamnih(20, slika.height() - 20) > 200); // and the report between them
+        }
     }
 
     void izlazClosesWithTheCancelResult() {
