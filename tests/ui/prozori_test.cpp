@@ -263,7 +263,9 @@ const std::map<QString, Pravljenje>& Prozori() {
              return std::make_unique<TfrmOsnovniUgib>(o.Prvi(), o.pr.katalozi, o.poruke);
          }},
         {"dodatni podaci",
-         [](Okolina& o) { return std::make_unique<TfrmBetEx>(o.pr.betonEx, 150, o.poruke); }},
+         [](Okolina& o) {
+             return std::make_unique<TfrmBetEx>(o.pr.betonEx, o.pr.servis, 150, o.poruke);
+         }},
         {"koeficijent tecenja",
          [](Okolina& o) { return std::make_unique<TfrmKoeficijentTecenja>(150, o.poruke); }},
         {"koeficijent skupljanja",
