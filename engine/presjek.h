@@ -136,6 +136,16 @@ struct TPresjek {
     bool ima(std::uint16_t bit) const { return (Status & bit) != 0; }
 };
 
+// The web width and the flange depth that the calculations use. A rectangle has no flange:
+// it is calculated on its own b and h, whatever its flange fields hold (the window sets them
+// to b and h, an exchange file may send anything).
+inline double SirinaRebra(const TPresjek& p) {
+    return p.Oblik == TOblik::Pravougaoni ? p.b : p.b0;
+}
+inline double VisinaPloce(const TPresjek& p) {
+    return p.Oblik == TOblik::Pravougaoni ? p.h : p.h0;
+}
+
 // The reset that precedes every interactive calculation: results, loads and flags cleared.
 void ResetujRezultate(TPresjek& p);
 
