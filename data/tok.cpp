@@ -191,8 +191,9 @@ void PisacToka::Logicki(bool b) {
 }
 
 void PisacToka::Tekst(std::string_view utf8) {
+    // Nothing ill-formed is written: such a sequence goes out as U+FFFD.
     if (!JeAscii(utf8))
-        SirovTekst(tag::Utf8Tekst, utf8);
+        SirovTekst(tag::Utf8Tekst, PopraviUtf8(utf8));
     else if (utf8.size() < 256)
         SirovTekst(tag::KratkiTekst, utf8);
     else
@@ -356,8 +357,8 @@ std::string CitacToka::Tekst() {
     case tag::Utf16Tekst:
         return Utf16LEUUtf8(payload);
     case tag::Utf8Tekst:
-        // Invalid sequences become U+FFFD, so memory only ever holds valid UTF-8.
-        return ZnakoviUUtf8(Utf8UZnakove(payload));
+        // Each ill-formed sequence becomes U+FFFD, so memory only ever holds valid UTF-8.
+        return PopraviUtf8(payload);
     default:
         return Cp1250UUtf8(payload);
     }

@@ -47,7 +47,8 @@ public:
     void Cijeli(std::int64_t v);
     void Realni(double x);
     void Logicki(bool b);
-    // Pure ASCII as 0x06 (shorter than 256 bytes) or 0x0C; anything else as 0x14 UTF-8.
+    // Pure ASCII as 0x06 (shorter than 256 bytes) or 0x0C; anything else as 0x14 UTF-8, with
+    // each ill-formed sequence written as U+FFFD.
     void Tekst(std::string_view utf8);
     const std::string& Bajtovi() const { return bajtovi_; }
 
@@ -77,7 +78,8 @@ public:
     double Realni();
     // True only for 0x09; any other byte is false and nothing more is consumed.
     bool Logicki();
-    // Accepts 0x06, 0x0C (Windows-1250), 0x12 (UTF-16LE), 0x14 (UTF-8); returns UTF-8.
+    // Accepts 0x06, 0x0C (Windows-1250), 0x12 (UTF-16LE), 0x14 (UTF-8); returns valid UTF-8
+    // (each ill-formed sequence becomes U+FFFD).
     std::string Tekst();
     // Bytes not read yet.
     std::size_t Preostalo() const { return bajtovi_.size() - pozicija_; }
