@@ -364,4 +364,14 @@ std::string CitacToka::Tekst() {
     }
 }
 
+void BudzetZapisa::Rezervisi(std::uint64_t n, std::size_t najmanjiZapis, const std::string& sta) {
+    const std::uint64_t preostalo = c_.Preostalo();
+    const std::uint64_t slobodno = preostalo > rezervisano_ ? preostalo - rezervisano_ : 0;
+    if (najmanjiZapis > 0 && n > slobodno / najmanjiZapis)
+        Greska(sta + " " + std::to_string(n) +
+                   " je veći nego što ostatak fajla od tog mjesta može sadržati",
+               c_.Pozicija());
+    rezervisano_ += n * najmanjiZapis;
+}
+
 } // namespace nmk

@@ -101,4 +101,31 @@ private:
     std::size_t pozicija_ = 0;
 };
 
+// The least encoded sizes of values, for bounding a count before anything is sized for it:
+// a real may be written as a one-byte integer, an integer takes a tag and a byte, a boolean
+// only its tag, a string at least a tag and a zero length byte (0x06).
+namespace najmanje {
+inline constexpr std::size_t Cijeli = 2;
+inline constexpr std::size_t Realni = 2;
+inline constexpr std::size_t Logicki = 1;
+inline constexpr std::size_t Tekst = 2;
+} // namespace najmanje
+
+// Records counted before they are read. Each count must fit, at the least encoded size of
+// one record, in the bytes left after the records counted before it; a count that does not
+// is a damaged file, found before anything is sized for it. What passes costs at most a
+// fixed multiple of the file's size. Counts read one after another ahead of their records
+// (the project file's sections, concretes and steels) share one budget.
+class BudzetZapisa {
+public:
+    explicit BudzetZapisa(const CitacToka& c) : c_(c) {}
+    // n records of at least najmanjiZapis bytes each; a read error naming `sta` (which
+    // reads as the count's name, e.g. "Broj presjeka") when they cannot fit.
+    void Rezervisi(std::uint64_t n, std::size_t najmanjiZapis, const std::string& sta);
+
+private:
+    const CitacToka& c_;
+    std::uint64_t rezervisano_ = 0;
+};
+
 } // namespace nmk
