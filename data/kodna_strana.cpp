@@ -1,6 +1,8 @@
 #include "data/kodna_strana.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace nmk {
 
@@ -71,6 +73,22 @@ Pocetak PocetakZnaka(unsigned char b) {
     if (b == 0xF4)
         return {3, 0x80, 0x8F};
     return {};
+}
+
+// The byte of a character in Windows-1250, '?' for a character the code page lacks; looked
+// up in the table's assigned entries sorted by character.
+char BajtZnaka(char32_t c) {
+    using Par = std::pair<char32_t, unsigned char>;
+    static const std::vector<Par> poZnaku = [] {
+        std::vector<Par> v;
+        for (std::size_t k = 0; k < kGornjaPolovina.size(); ++k)
+            if (kGornjaPolovina[k] != 0)
+                v.emplace_back(kGornjaPolovina[k], static_cast<unsigned char>(0x80 + k));
+        std::sort(v.begin(), v.end());
+        return v;
+    }();
+    const auto it = std::lower_bound(poZnaku.begin(), poZnaku.end(), Par{c, 0});
+    return it != poZnaku.end() && it->first == c ? static_cast<char>(it->second) : '?';
 }
 
 } // namespace
@@ -148,14 +166,7 @@ std::string Utf8UCp1250(std::string_view tekst) {
             izlaz += static_cast<char>(c);
             continue;
         }
-        char zamjena = '?';
-        for (std::size_t k = 0; k < kGornjaPolovina.size(); ++k) {
-            if (kGornjaPolovina[k] != 0 && kGornjaPolovina[k] == c) {
-                zamjena = static_cast<char>(0x80 + k);
-                break;
-            }
-        }
-        izlaz += zamjena;
+        izlaz += BajtZnaka(c);
     }
     return izlaz;
 }
