@@ -15,7 +15,9 @@ namespace nmk {
 
 // Design code.
 enum class TPropis : std::uint8_t { PBAB87 = 0, EC2 = 1 };
-// Shape of the section; only the T section changes the engine's behaviour (its turn).
+// Shape of the section. A T section is turned under a negative moment; a rectangle has no
+// flange (the calculations take its b and h as b0 and h0); a circle is calculated from its
+// four dimensions as given.
 enum class TOblik : std::uint8_t { Pravougaoni = 0, T = 1, Kruzni = 2 };
 // Calculation mode: bending design, ultimate moment, ultimate section forces.
 enum class TProracun : std::uint8_t { Dimenzioniranje = 0, GranicniMomenat = 1, GranicneSile = 2 };
