@@ -16,14 +16,23 @@ std::filesystem::path Utf8Putanja(std::string_view tekst) {
     return std::filesystem::path(std::u8string(tekst.begin(), tekst.end()));
 }
 
+std::string TekstGreskeFajla(const std::exception& e) {
+    if (dynamic_cast<const std::bad_alloc*>(&e) || dynamic_cast<const std::length_error*>(&e))
+        return PorukaPremaloMemorije;
+    return e.what();
+}
+
 std::string ProcitajFajl(const std::filesystem::path& putanja) {
-    std::ifstream ulaz(putanja, std::ios::binary);
-    if (!ulaz)
-        throw GreskaFajla("Fajl se ne može otvoriti: " + PutanjaUtf8(putanja));
-    std::string bajtovi((std::istreambuf_iterator<char>(ulaz)), std::istreambuf_iterator<char>());
-    if (ulaz.bad())
-        throw GreskaFajla("Greška pri čitanju fajla: " + PutanjaUtf8(putanja));
-    return bajtovi;
+    return BezIscrpljenja([&] {
+        std::ifstream ulaz(putanja, std::ios::binary);
+        if (!ulaz)
+            throw GreskaFajla("Fajl se ne može otvoriti: " + PutanjaUtf8(putanja));
+        std::string bajtovi((std::istreambuf_iterator<char>(ulaz)),
+                            std::istreambuf_iterator<char>());
+        if (ulaz.bad())
+            throw GreskaFajla("Greška pri čitanju fajla: " + PutanjaUtf8(putanja));
+        return bajtovi;
+    });
 }
 
 void ZapisiAtomski(const std::filesystem::path& putanja, std::string_view bajtovi) {
@@ -31,18 +40,19 @@ void ZapisiAtomski(const std::filesystem::path& putanja, std::string_view bajtov
     const auto oznaka = std::chrono::steady_clock::now().time_since_epoch().count();
     std::filesystem::path privremeni = putanja;
     privremeni += ".tmp" + std::to_string(oznaka) + "_" + std::to_string(brojac++);
-    {
+    try {
         std::ofstream izlaz(privremeni, std::ios::binary | std::ios::trunc);
         if (!izlaz)
             throw GreskaFajla("Fajl se ne može kreirati: " + PutanjaUtf8(putanja));
         izlaz.write(bajtovi.data(), static_cast<std::streamsize>(bajtovi.size()));
         izlaz.flush();
-        if (!izlaz) {
-            izlaz.close();
-            std::error_code ec;
-            std::filesystem::remove(privremeni, ec);
+        if (!izlaz)
             throw GreskaFajla("Greška pri pisanju fajla: " + PutanjaUtf8(putanja));
-        }
+    } catch (...) {
+        // Whatever stopped the writing (an allocation failure too), no temporary file stays.
+        std::error_code ec;
+        std::filesystem::remove(privremeni, ec);
+        throw;
     }
     std::error_code ec;
     std::filesystem::rename(privremeni, putanja, ec);

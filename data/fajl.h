@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -16,7 +17,28 @@ public:
     explicit GreskaFajla(const std::string& poruka) : std::runtime_error(poruka) {}
 };
 
-// The whole file as bytes; throws GreskaFajla when it cannot be read.
+// A file whose content asks for more memory than there is: to the user, a damaged file.
+inline constexpr const char* PorukaPremaloMemorije =
+    "Fajl je oštećen ili prevelik: za njegov sadržaj nema dovoljno memorije";
+
+// The text of an error met while opening a file: an allocation failure reads as the damaged
+// file it comes from, anything else keeps its own text.
+std::string TekstGreskeFajla(const std::exception& e);
+
+// Runs a reader so that an allocation failure ends it as the damaged file it is: a
+// GreskaFajla with PorukaPremaloMemorije instead of std::bad_alloc or std::length_error.
+template <typename Citanje> auto BezIscrpljenja(Citanje&& citanje) -> decltype(citanje()) {
+    try {
+        return citanje();
+    } catch (const std::bad_alloc&) {
+        throw GreskaFajla(PorukaPremaloMemorije);
+    } catch (const std::length_error&) {
+        throw GreskaFajla(PorukaPremaloMemorije);
+    }
+}
+
+// The whole file as bytes; throws GreskaFajla when it cannot be read (also when it does not
+// fit in memory).
 std::string ProcitajFajl(const std::filesystem::path& putanja);
 
 // Writes the bytes to a temporary file in the same folder and renames it over the target,

@@ -29,17 +29,26 @@ const unsigned char* Bajtovi(std::string_view zapis, std::size_t pomak) {
     return reinterpret_cast<const unsigned char*>(zapis.data()) + pomak;
 }
 
+// The records of a catalogue's bytes; `ime` names the file in the error. An allocation
+// failure is the error of a damaged file.
 template <typename T, typename Dekoder>
-std::vector<T> CitajZapise(const std::filesystem::path& putanja, Dekoder dekodiraj) {
-    const std::string sve = ProcitajFajl(putanja);
+std::vector<T> DekodirajZapise(std::string_view sve, const std::string& ime, Dekoder dekodiraj) {
     if (sve.size() % VelicinaZapisa != 0)
         throw GreskaFajla("Neispravan fajl materijala (veličina nije višekratnik od 40 bajtova): " +
-                          PutanjaUtf8(putanja));
-    std::vector<T> zapisi;
-    zapisi.reserve(sve.size() / VelicinaZapisa);
-    for (std::size_t i = 0; i < sve.size(); i += VelicinaZapisa)
-        zapisi.push_back(dekodiraj(std::string_view(sve).substr(i, VelicinaZapisa)));
-    return zapisi;
+                          ime);
+    return BezIscrpljenja([&] {
+        std::vector<T> zapisi;
+        zapisi.reserve(sve.size() / VelicinaZapisa);
+        for (std::size_t i = 0; i < sve.size(); i += VelicinaZapisa)
+            zapisi.push_back(dekodiraj(sve.substr(i, VelicinaZapisa)));
+        return zapisi;
+    });
+}
+
+template <typename T, typename Dekoder>
+std::vector<T> CitajZapise(const std::filesystem::path& putanja, Dekoder dekodiraj) {
+    return BezIscrpljenja(
+        [&] { return DekodirajZapise<T>(ProcitajFajl(putanja), PutanjaUtf8(putanja), dekodiraj); });
 }
 
 } // namespace
@@ -83,6 +92,14 @@ TCelik DekodirajCelik(std::string_view zapis) {
     return c;
 }
 
+std::vector<TBeton> DekodirajBetone(std::string_view sve, const std::string& ime) {
+    return DekodirajZapise<TBeton>(sve, ime, DekodirajBeton);
+}
+
+std::vector<TCelik> DekodirajCelike(std::string_view sve, const std::string& ime) {
+    return DekodirajZapise<TCelik>(sve, ime, DekodirajCelik);
+}
+
 std::vector<TBeton> CitajBetone(const std::filesystem::path& putanja) {
     return CitajZapise<TBeton>(putanja, DekodirajBeton);
 }
@@ -114,21 +131,25 @@ std::filesystem::path FajlCelika(const Projekat& pr) {
 }
 
 bool UcitajBetone(Projekat& pr) {
-    const auto putanja = FajlBetona(pr);
-    std::error_code ec;
-    if (!std::filesystem::exists(putanja, ec))
-        return false;
-    pr.katalozi.beton = CitajBetone(putanja);
-    return true;
+    return BezIscrpljenja([&] {
+        const auto putanja = FajlBetona(pr);
+        std::error_code ec;
+        if (!std::filesystem::exists(putanja, ec))
+            return false;
+        pr.katalozi.beton = CitajBetone(putanja);
+        return true;
+    });
 }
 
 bool UcitajCelike(Projekat& pr) {
-    const auto putanja = FajlCelika(pr);
-    std::error_code ec;
-    if (!std::filesystem::exists(putanja, ec))
-        return false;
-    pr.katalozi.celik = CitajCelike(putanja);
-    return true;
+    return BezIscrpljenja([&] {
+        const auto putanja = FajlCelika(pr);
+        std::error_code ec;
+        if (!std::filesystem::exists(putanja, ec))
+            return false;
+        pr.katalozi.celik = CitajCelike(putanja);
+        return true;
+    });
 }
 
 void ZapisiPrivremeneKopije(Projekat& pr) {

@@ -26,6 +26,10 @@ std::string KodirajCelik(const TCelik& c);
 TBeton DekodirajBeton(std::string_view zapis40);
 TCelik DekodirajCelik(std::string_view zapis40);
 
+// All records of a catalogue's bytes; throws GreskaFajla naming the file `ime` when their
+// size is not a multiple of 40 (or they do not fit in memory).
+std::vector<TBeton> DekodirajBetone(std::string_view sve, const std::string& ime);
+std::vector<TCelik> DekodirajCelike(std::string_view sve, const std::string& ime);
 // All records of a catalogue file; throws GreskaFajla when it cannot be read or its size is
 // not a multiple of 40.
 std::vector<TBeton> CitajBetone(const std::filesystem::path& putanja);

@@ -1,6 +1,8 @@
 #include "data/kodna_strana.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace nmk {
 
@@ -21,7 +23,13 @@ constexpr std::array<char16_t, 128> kGornjaPolovina = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
+bool JeZnak(char32_t c) {
+    return c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
+}
+
 void DodajUtf8(std::string& izlaz, char32_t c) {
+    if (!JeZnak(c))
+        c = 0xFFFD;
     if (c < 0x80) {
         izlaz += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -39,43 +47,78 @@ void DodajUtf8(std::string& izlaz, char32_t c) {
     }
 }
 
+// What a lead byte starts: the number of continuation bytes and the range the first of them
+// must lie in (the others lie in 80-BF). The narrowed ranges exclude the overlong forms (E0,
+// F0), the surrogates (ED) and the code points above U+10FFFF (F4).
+struct Pocetak {
+    int nastavaka = -1; // -1: not a lead byte
+    unsigned char od = 0x80, do_ = 0xBF;
+};
+
+Pocetak PocetakZnaka(unsigned char b) {
+    if (b < 0x80)
+        return {0};
+    if (b >= 0xC2 && b <= 0xDF)
+        return {1};
+    if (b == 0xE0)
+        return {2, 0xA0, 0xBF};
+    if (b == 0xED)
+        return {2, 0x80, 0x9F};
+    if (b >= 0xE1 && b <= 0xEF)
+        return {2};
+    if (b == 0xF0)
+        return {3, 0x90, 0xBF};
+    if (b >= 0xF1 && b <= 0xF3)
+        return {3};
+    if (b == 0xF4)
+        return {3, 0x80, 0x8F};
+    return {};
+}
+
+// The byte of a character in Windows-1250, '?' for a character the code page lacks; looked
+// up in the table's assigned entries sorted by character.
+char BajtZnaka(char32_t c) {
+    using Par = std::pair<char32_t, unsigned char>;
+    static const std::vector<Par> poZnaku = [] {
+        std::vector<Par> v;
+        for (std::size_t k = 0; k < kGornjaPolovina.size(); ++k)
+            if (kGornjaPolovina[k] != 0)
+                v.emplace_back(kGornjaPolovina[k], static_cast<unsigned char>(0x80 + k));
+        std::sort(v.begin(), v.end());
+        return v;
+    }();
+    const auto it = std::lower_bound(poZnaku.begin(), poZnaku.end(), Par{c, 0});
+    return it != poZnaku.end() && it->first == c ? static_cast<char>(it->second) : '?';
+}
+
 } // namespace
+
+ZnakUtf8 DekodirajZnak(std::string_view tekst, std::size_t i) {
+    const auto b0 = static_cast<unsigned char>(tekst[i]);
+    const Pocetak p = PocetakZnaka(b0);
+    if (p.nastavaka < 0)
+        return {0xFFFD, 1, false};
+    char32_t c = p.nastavaka == 0 ? b0 : b0 & (0x7F >> (p.nastavaka + 1));
+    for (int k = 1; k <= p.nastavaka; ++k) {
+        const std::size_t j = i + static_cast<std::size_t>(k);
+        const unsigned char od = k == 1 ? p.od : 0x80;
+        const unsigned char do_ = k == 1 ? p.do_ : 0xBF;
+        if (j >= tekst.size())
+            return {0xFFFD, static_cast<std::size_t>(k), false};
+        const auto b = static_cast<unsigned char>(tekst[j]);
+        if (b < od || b > do_)
+            return {0xFFFD, static_cast<std::size_t>(k), false};
+        c = (c << 6) | (b & 0x3F);
+    }
+    return {c, static_cast<std::size_t>(p.nastavaka) + 1, true};
+}
 
 std::vector<char32_t> Utf8UZnakove(std::string_view tekst) {
     std::vector<char32_t> znakovi;
-    std::size_t i = 0;
-    while (i < tekst.size()) {
-        const auto b0 = static_cast<unsigned char>(tekst[i]);
-        int duzina = b0 < 0x80           ? 1
-                     : (b0 >> 5) == 0x6  ? 2
-                     : (b0 >> 4) == 0xE  ? 3
-                     : (b0 >> 3) == 0x1E ? 4
-                                         : 0;
-        if (duzina == 0 || i + static_cast<std::size_t>(duzina) > tekst.size()) {
-            znakovi.push_back(0xFFFD);
-            ++i;
-            continue;
-        }
-        char32_t c = duzina == 1   ? b0
-                     : duzina == 2 ? (b0 & 0x1F)
-                     : duzina == 3 ? (b0 & 0x0F)
-                                   : (b0 & 0x07);
-        bool ispravno = true;
-        for (int k = 1; k < duzina; ++k) {
-            const auto b = static_cast<unsigned char>(tekst[i + static_cast<std::size_t>(k)]);
-            if ((b & 0xC0) != 0x80) {
-                ispravno = false;
-                break;
-            }
-            c = (c << 6) | (b & 0x3F);
-        }
-        if (!ispravno) {
-            znakovi.push_back(0xFFFD);
-            ++i;
-            continue;
-        }
-        znakovi.push_back(c);
-        i += static_cast<std::size_t>(duzina);
+    for (std::size_t i = 0; i < tekst.size();) {
+        const ZnakUtf8 z = DekodirajZnak(tekst, i);
+        znakovi.push_back(z.znak);
+        i += z.duzina;
     }
     return znakovi;
 }
@@ -85,6 +128,20 @@ std::string ZnakoviUUtf8(const std::vector<char32_t>& znakovi) {
     for (char32_t c : znakovi)
         DodajUtf8(izlaz, c);
     return izlaz;
+}
+
+bool JeIspravanUtf8(std::string_view tekst) {
+    for (std::size_t i = 0; i < tekst.size();) {
+        const ZnakUtf8 z = DekodirajZnak(tekst, i);
+        if (!z.ispravan)
+            return false;
+        i += z.duzina;
+    }
+    return true;
+}
+
+std::string PopraviUtf8(std::string_view tekst) {
+    return JeIspravanUtf8(tekst) ? std::string(tekst) : ZnakoviUUtf8(Utf8UZnakove(tekst));
 }
 
 std::string Cp1250UUtf8(std::string_view bajtovi) {
@@ -109,14 +166,7 @@ std::string Utf8UCp1250(std::string_view tekst) {
             izlaz += static_cast<char>(c);
             continue;
         }
-        char zamjena = '?';
-        for (std::size_t k = 0; k < kGornjaPolovina.size(); ++k) {
-            if (kGornjaPolovina[k] != 0 && kGornjaPolovina[k] == c) {
-                zamjena = static_cast<char>(0x80 + k);
-                break;
-            }
-        }
-        izlaz += zamjena;
+        izlaz += BajtZnaka(c);
     }
     return izlaz;
 }

@@ -63,41 +63,59 @@ TPresjek CitajPresjek(CitacToka& c) {
     return p;
 }
 
-// A count of records that follow; each record takes more than one byte, so a count larger
-// than the rest of the file is a damaged file, never an allocation.
+// A count at the head of the file: not below najmanji (the records follow, and the budget
+// bounds them by what the rest of the file can hold).
 std::int64_t Broj(CitacToka& c, std::int64_t najmanji, const char* sta) {
     const std::int64_t n = c.Cijeli();
-    if (n < najmanji || static_cast<std::uint64_t>(n) > c.Preostalo())
+    if (n < najmanji)
         throw GreskaCitanja(std::string("Neispravan broj ") + sta + ": " + std::to_string(n));
     return n;
 }
 
-// Reads the whole file into `novi`, whose catalogues hold the records of the catalogue files.
+// The least encoded sizes of the records: a section holds 18 reals, Status, Ispravan, five
+// integers and its name; a concrete four reals and its name; a steel three and its name.
+constexpr std::size_t kNajmanjiPresjek =
+    18 * najmanje::Realni + 6 * najmanje::Cijeli + najmanje::Logicki + najmanje::Tekst;
+constexpr std::size_t kNajmanjiBeton = 4 * najmanje::Realni + najmanje::Tekst;
+constexpr std::size_t kNajmanjiCelik = 3 * najmanje::Realni + najmanje::Tekst;
+
+} // namespace
+
 void CitajProjekat(Projekat& novi, std::string_view bajtovi) {
     CitacToka c(bajtovi);
     c.Tekst(); // the magic, tested before
     const std::int64_t n = Broj(c, 1, "presjeka");
     const std::int64_t nb = Broj(c, PrviKorisnickiBeton, "betona");
     const std::int64_t nc = Broj(c, PrviKorisnickiCelik, "celika");
+    // Every count is bounded by the bytes left before anything is sized for it.
+    BudzetZapisa budzet(c);
+    budzet.Rezervisi(static_cast<std::uint64_t>(n), kNajmanjiPresjek, "Broj presjeka");
+    budzet.Rezervisi(static_cast<std::uint64_t>(nb - PrviKorisnickiBeton), kNajmanjiBeton,
+                     "Broj betona");
+    budzet.Rezervisi(static_cast<std::uint64_t>(nc - PrviKorisnickiCelik), kNajmanjiCelik,
+                     "Broj čelika");
     novi.presjeci.clear();
     for (std::int64_t i = 0; i < n; ++i)
         novi.presjeci.push_back(CitajPresjek(c));
-    novi.katalozi.beton.resize(static_cast<std::size_t>(nb));
+    // The built-in records stay those of the catalogue files; the user records follow as read.
+    novi.katalozi.beton.resize(PrviKorisnickiBeton);
     for (std::int64_t i = PrviKorisnickiBeton; i < nb; ++i) {
-        TBeton& b = novi.katalozi.beton[static_cast<std::size_t>(i)];
+        TBeton b;
         b.fck = c.Realni();
         b.fb = c.Realni();
         b.trd = c.Realni();
         b.rezervisano = c.Realni();
         b.naziv = PrviZnakovi(c.Tekst(), 6);
+        novi.katalozi.beton.push_back(std::move(b));
     }
-    novi.katalozi.celik.resize(static_cast<std::size_t>(nc));
+    novi.katalozi.celik.resize(PrviKorisnickiCelik);
     for (std::int64_t i = PrviKorisnickiCelik; i < nc; ++i) {
-        TCelik& s = novi.katalozi.celik[static_cast<std::size_t>(i)];
+        TCelik s;
         s.fyk = c.Realni();
         s.fav = c.Realni();
         s.E = c.Realni();
         s.naziv = PrviZnakovi(c.Tekst(), 9);
+        novi.katalozi.celik.push_back(std::move(s));
     }
     // Nothing the file says may make a later calculation index out of range.
     for (const TPresjek& p : novi.presjeci) {
@@ -107,8 +125,6 @@ void CitajProjekat(Projekat& novi, std::string_view bajtovi) {
     // What follows the first part: the extension block, or nothing.
     CitajDodatak(c, novi);
 }
-
-} // namespace
 
 void SnimiProjekat(const Projekat& pr, const std::filesystem::path& putanja) {
     PisacToka t;
@@ -146,25 +162,33 @@ bool ProvjeriMagiju(const std::filesystem::path& putanja) {
 }
 
 bool ProvjeriIUcitaj(Projekat& pr, const std::filesystem::path& putanja, Poruke& poruke) {
-    if (!ProvjeriMagiju(putanja)) {
-        poruke.Prikazi(PorukaNepoznatFajl, VrstaPoruke::Upozorenje, dgOK);
-        return false;
-    }
-    Projekat novi = pr;
+    // Any failure while opening, an allocation failure too, is the error of a damaged file
+    // and leaves the open project as it was.
+    bool magija = false;
+    Projekat novi;
     try {
-        CitajProjekat(novi, ProcitajFajl(putanja));
-        ZapisiPrivremeneKopije(novi);
-    } catch (const GreskaFajla& e) {
+        magija = ProvjeriMagiju(putanja);
+        if (magija) {
+            novi = pr;
+            CitajProjekat(novi, ProcitajFajl(putanja));
+            ZapisiPrivremeneKopije(novi);
+        }
+    } catch (const std::exception& e) {
         // The copies of the project still open are restored if the failed write touched them.
         if (pr.sistem.PrivremeniMaterijali) {
             try {
                 Projekat stari = pr;
                 ZapisiPrivremeneKopije(stari);
-            } catch (const GreskaFajla&) {
+            } catch (const std::exception&) {
             }
         }
-        poruke.Prikazi("Projekat se ne može otvoriti:\n" + PutanjaUtf8(putanja) + "\n" + e.what(),
+        poruke.Prikazi("Projekat se ne može otvoriti:\n" + PutanjaUtf8(putanja) + "\n" +
+                           TekstGreskeFajla(e),
                        VrstaPoruke::Greska, dgOK);
+        return false;
+    }
+    if (!magija) {
+        poruke.Prikazi(PorukaNepoznatFajl, VrstaPoruke::Upozorenje, dgOK);
         return false;
     }
     pr.presjeci = std::move(novi.presjeci);

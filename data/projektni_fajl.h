@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nmk {
@@ -19,6 +20,12 @@ inline constexpr const char* PorukaNepoznatFajl = "Nosivometrik 1.6 ne moze otvo
 // Writes the project to the file (through a temporary file and a rename, so a failed save
 // never destroys the previous file). Changes nothing in memory. Throws GreskaFajla.
 void SnimiProjekat(const Projekat& pr, const std::filesystem::path& putanja);
+
+// Reads the bytes of a whole project file (its magic is not tested again) into `novi`, whose
+// catalogues hold the records of the catalogue files. Throws GreskaCitanja when the bytes
+// are not a whole project; every count is bounded by what the rest of the file can hold
+// before anything is sized for it.
+void CitajProjekat(Projekat& novi, std::string_view bajtovi);
 
 // True when the file's bytes 2 to 15 read "NOSIVOMETRIK16" (a shorter file fails).
 bool ProvjeriMagiju(const std::filesystem::path& putanja);

@@ -35,11 +35,12 @@ const char* const kStatickaVisina = "Statička visina presjeka mora biti veća o
 const char* const kIznadSredine =
     "Donja armatura se nalazi iznad sredine\nili u sredini poprečnog presjeka !";
 
-// Rows that every mode runs: dimensions and the position of the reinforcement.
+// Rows that every mode runs: dimensions and the position of the reinforcement. A rectangle
+// is checked on the depth it is calculated on, its own h (its flange fields do not count).
 Nalaz ProvjeriGeometriju(const TPresjek& p) {
     const bool pravougaoni = p.Oblik == TOblik::Pravougaoni;
     const bool t = p.Oblik == TOblik::T;
-    if (NijePozitivno(p.h0))
+    if (NijePozitivno(VisinaPloce(p)))
         return Greska("Visina h0 mora biti veća od nule !");
     if (NijePozitivno(p.d2))
         return Greska("Položaj armature d2 mora biti veći od nule !");
@@ -51,14 +52,16 @@ Nalaz ProvjeriGeometriju(const TPresjek& p) {
         return Greska("Visina do mora biti veća od nule !");
     if (t && NijePozitivno(p.b0))
         return Greska("Širina rebra bo mora biti veća od nule !");
-    // A rectangle's depth is h0; a T section's is h.
-    const double visina = pravougaoni ? p.h0 : p.h;
-    if ((pravougaoni || t) && NijePozitivnoSingle(visina - p.d2))
+    if ((pravougaoni || t) && NijePozitivnoSingle(p.h - p.d2))
         return Greska(kStatickaVisina);
-    if ((pravougaoni || t) && NijePozitivnoSingle(visina / 2 - p.d2))
+    if ((pravougaoni || t) && NijePozitivnoSingle(p.h / 2 - p.d2))
         return Greska(kIznadSredine);
     if (p.Oblik == TOblik::Kruzni && NijePozitivnoSingle(p.h0 / 4 - p.d2))
         return Greska("Prečnik položaja armature manji od 1/2 prečnika presjeka");
+    // The design divides by the depth between the two layers: covers that leave none would
+    // send its searches beyond the section.
+    if (NijePozitivnoSingle(p.h - p.d1 - p.d2))
+        return Greska(PorukaPokrivanjeBezVisine);
     return std::nullopt;
 }
 
@@ -101,7 +104,7 @@ Nalaz ProvjeriDilatacije(const TPresjek& p, const TBetonEx& bx) {
     // sign of epsb. With the top face compressed that puts the axis below the section; with
     // the top face not compressed the concrete would carry from below. Only a state with both
     // faces at or below zero has no compressed concrete: the steel alone.
-    const double visina = p.Oblik == TOblik::T ? p.h : p.h0;
+    const double visina = p.Oblik == TOblik::Kruzni ? p.h0 : p.h;
     if (!peto && !(p.epsa >= -p.epsb * p.d2 / visina))
         return Greska("Za zadate dilatacije neutralna osa je izvan presjeka !");
     const double granicna = p.Propis == TPropis::EC2 ? bx.esu : 10.0;

@@ -11,6 +11,10 @@
 
 namespace nmk {
 
+// The covers d1 and d2 leave no depth between the two layers of reinforcement.
+inline constexpr const char* PorukaPokrivanjeBezVisine =
+    "Zbir položaja armature d1 i d2 mora biti manji od visine presjeka !";
+
 // The first check that a section fails: its message, the kind of box, and whether the
 // section may still be calculated (only the warning "Nijedna dilatacija nije jednaka
 // granicnoj" lets it).

@@ -70,10 +70,7 @@ std::int32_t Broj(CitacToka& c, std::size_t bajtovaPoStavci, const char* sta) {
                             " (bajt " + std::to_string(pocetak) + ")");
     // Every item needs at least bajtovaPoStavci bytes, so a count beyond what is left is
     // wrong before anything is read or allocated for it.
-    if (static_cast<std::uint64_t>(n) > c.Preostalo() / bajtovaPoStavci)
-        throw GreskaCitanja(std::string(sta) + " " + std::to_string(n) +
-                            " je veći nego što ostatak fajla može sadržati (bajt " +
-                            std::to_string(pocetak) + ")");
+    BudzetZapisa(c).Rezervisi(static_cast<std::uint64_t>(n), bajtovaPoStavci, sta);
     return static_cast<std::int32_t>(n);
 }
 
@@ -193,7 +190,7 @@ std::string PisiDim(const Projekat& pr, const UlazDim& ulaz) {
 }
 
 std::string ObradiDim(Projekat& pr, std::string_view bajtovi, Poruke& poruke) {
-    const UlazDim ulaz = CitajDim(pr, bajtovi);
+    const UlazDim ulaz = BezIscrpljenja([&] { return CitajDim(pr, bajtovi); });
     IzracunajDim(pr, poruke);
     return PisiDim(pr, ulaz);
 }
@@ -203,17 +200,18 @@ int PokreniDim(Projekat& pr, KonzolnePoruke& poruke) {
 }
 
 int PokreniSeriju(Projekat& pr, KonzolnePoruke& poruke, const ObradaSerije& obrada) {
-    const auto putanja = Putanja(pr, RazmjenaFajl);
-    std::error_code ec;
-    if (!std::filesystem::exists(putanja, ec)) {
-        poruke.SaNaslovom(NaslovGreskePrograma, PorukaNemaRazmjene);
-        return izlazNemaFajla;
-    }
-    pr.presjeci.clear();
-    pr.trenutni = 0;
-    pr.sistem.PrikaziPoruke = false;
+    std::filesystem::path putanja;
     std::string izlaz;
     try {
+        putanja = BezIscrpljenja([&] { return Putanja(pr, RazmjenaFajl); });
+        std::error_code ec;
+        if (!std::filesystem::exists(putanja, ec)) {
+            poruke.SaNaslovom(NaslovGreskePrograma, PorukaNemaRazmjene);
+            return izlazNemaFajla;
+        }
+        pr.presjeci.clear();
+        pr.trenutni = 0;
+        pr.sistem.PrikaziPoruke = false;
         const std::string ulaz = ProcitajFajl(putanja);
         izlaz = obrada(pr, ulaz, poruke);
     } catch (const GreskaFajla& e) {

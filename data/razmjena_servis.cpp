@@ -2,6 +2,7 @@
 // machinery of the DIM mode.
 #include "data/razmjena.h"
 
+#include "data/fajl.h"
 #include "engine/greska.h"
 #include "engine/prsline.h"
 #include "engine/tecenje.h"
@@ -150,7 +151,7 @@ std::string PisiPrsline(const Projekat& pr, const UlazServis& ulaz) {
 }
 
 std::string ObradiUgib(Projekat& pr, std::string_view bajtovi, Poruke& poruke) {
-    const UlazServis ulaz = CitajUgib(pr, bajtovi);
+    const UlazServis ulaz = BezIscrpljenja([&] { return CitajUgib(pr, bajtovi); });
     const Okruzenje o = pr.okruzenje(poruke);
     std::size_t i = 0;
     razmjena::ZaSvakiPresjek(pr, [&](TPresjek& p) {
@@ -162,7 +163,7 @@ std::string ObradiUgib(Projekat& pr, std::string_view bajtovi, Poruke& poruke) {
 }
 
 std::string ObradiPrsline(Projekat& pr, std::string_view bajtovi, Poruke& poruke) {
-    const UlazServis ulaz = CitajPrsline(pr, bajtovi);
+    const UlazServis ulaz = BezIscrpljenja([&] { return CitajPrsline(pr, bajtovi); });
     const Okruzenje o = pr.okruzenje(poruke);
     std::size_t i = 0;
     razmjena::ZaSvakiPresjek(pr, [&](TPresjek& p) {

@@ -191,8 +191,9 @@ void PisacToka::Logicki(bool b) {
 }
 
 void PisacToka::Tekst(std::string_view utf8) {
+    // Nothing ill-formed is written: such a sequence goes out as U+FFFD.
     if (!JeAscii(utf8))
-        SirovTekst(tag::Utf8Tekst, utf8);
+        SirovTekst(tag::Utf8Tekst, PopraviUtf8(utf8));
     else if (utf8.size() < 256)
         SirovTekst(tag::KratkiTekst, utf8);
     else
@@ -356,11 +357,21 @@ std::string CitacToka::Tekst() {
     case tag::Utf16Tekst:
         return Utf16LEUUtf8(payload);
     case tag::Utf8Tekst:
-        // Invalid sequences become U+FFFD, so memory only ever holds valid UTF-8.
-        return ZnakoviUUtf8(Utf8UZnakove(payload));
+        // Each ill-formed sequence becomes U+FFFD, so memory only ever holds valid UTF-8.
+        return PopraviUtf8(payload);
     default:
         return Cp1250UUtf8(payload);
     }
+}
+
+void BudzetZapisa::Rezervisi(std::uint64_t n, std::size_t najmanjiZapis, const std::string& sta) {
+    const std::uint64_t preostalo = c_.Preostalo();
+    const std::uint64_t slobodno = preostalo > rezervisano_ ? preostalo - rezervisano_ : 0;
+    if (najmanjiZapis > 0 && n > slobodno / najmanjiZapis)
+        Greska(sta + " " + std::to_string(n) +
+                   " je veći nego što ostatak fajla od tog mjesta može sadržati",
+               c_.Pozicija());
+    rezervisano_ += n * najmanjiZapis;
 }
 
 } // namespace nmk

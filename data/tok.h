@@ -47,7 +47,8 @@ public:
     void Cijeli(std::int64_t v);
     void Realni(double x);
     void Logicki(bool b);
-    // Pure ASCII as 0x06 (shorter than 256 bytes) or 0x0C; anything else as 0x14 UTF-8.
+    // Pure ASCII as 0x06 (shorter than 256 bytes) or 0x0C; anything else as 0x14 UTF-8, with
+    // each ill-formed sequence written as U+FFFD.
     void Tekst(std::string_view utf8);
     const std::string& Bajtovi() const { return bajtovi_; }
 
@@ -77,7 +78,8 @@ public:
     double Realni();
     // True only for 0x09; any other byte is false and nothing more is consumed.
     bool Logicki();
-    // Accepts 0x06, 0x0C (Windows-1250), 0x12 (UTF-16LE), 0x14 (UTF-8); returns UTF-8.
+    // Accepts 0x06, 0x0C (Windows-1250), 0x12 (UTF-16LE), 0x14 (UTF-8); returns valid UTF-8
+    // (each ill-formed sequence becomes U+FFFD).
     std::string Tekst();
     // Bytes not read yet.
     std::size_t Preostalo() const { return bajtovi_.size() - pozicija_; }
@@ -97,6 +99,33 @@ public:
 private:
     std::string_view bajtovi_;
     std::size_t pozicija_ = 0;
+};
+
+// The least encoded sizes of values, for bounding a count before anything is sized for it:
+// a real may be written as a one-byte integer, an integer takes a tag and a byte, a boolean
+// only its tag, a string at least a tag and a zero length byte (0x06).
+namespace najmanje {
+inline constexpr std::size_t Cijeli = 2;
+inline constexpr std::size_t Realni = 2;
+inline constexpr std::size_t Logicki = 1;
+inline constexpr std::size_t Tekst = 2;
+} // namespace najmanje
+
+// Records counted before they are read. Each count must fit, at the least encoded size of
+// one record, in the bytes left after the records counted before it; a count that does not
+// is a damaged file, found before anything is sized for it. What passes costs at most a
+// fixed multiple of the file's size. Counts read one after another ahead of their records
+// (the project file's sections, concretes and steels) share one budget.
+class BudzetZapisa {
+public:
+    explicit BudzetZapisa(const CitacToka& c) : c_(c) {}
+    // n records of at least najmanjiZapis bytes each; a read error naming `sta` (which
+    // reads as the count's name, e.g. "Broj presjeka") when they cannot fit.
+    void Rezervisi(std::uint64_t n, std::size_t najmanjiZapis, const std::string& sta);
+
+private:
+    const CitacToka& c_;
+    std::uint64_t rezervisano_ = 0;
 };
 
 } // namespace nmk

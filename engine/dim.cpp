@@ -23,8 +23,8 @@ void Okreni(TDim& d, const TPresjek& p) {
 void PripremiDim(TPresjek& p, const Katalozi& k, bool puno, bool proracunski) {
     TDim& d = *p.Dim;
     d.b = p.b;
-    d.b0 = p.b0;
-    d.h0 = p.h0;
+    d.b0 = SirinaRebra(p);
+    d.h0 = VisinaPloce(p);
     d.h = p.h;
     d.d1 = p.d1;
     d.d2 = p.d2;

@@ -8,7 +8,8 @@
 namespace nmk {
 
 // Fills p.Dim (which must exist):
-//  - copies b, b0, h0, h, d1, d2, Mu (into M), Mexp, ArmGornja (ArmC), ArmDonja (ArmT);
+//  - copies b, b0, h0, h, d1, d2, Mu (into M), Mexp, ArmGornja (ArmC), ArmDonja (ArmT); a
+//    rectangle takes b and h as its b0 and h0;
 //  - n = Es / Eb;
 //  - unless puno is false: with proracunski true and Mu < 0 sets sfNegativan and turns the
 //    section (a T section: b = b0, b0 = b, h0 = h - h0; every shape: d1 and d2 exchanged,

@@ -15,7 +15,9 @@ namespace nmk {
 
 // Design code.
 enum class TPropis : std::uint8_t { PBAB87 = 0, EC2 = 1 };
-// Shape of the section; only the T section changes the engine's behaviour (its turn).
+// Shape of the section. A T section is turned under a negative moment; a rectangle has no
+// flange (the calculations take its b and h as b0 and h0); a circle is calculated from its
+// four dimensions as given.
 enum class TOblik : std::uint8_t { Pravougaoni = 0, T = 1, Kruzni = 2 };
 // Calculation mode: bending design, ultimate moment, ultimate section forces.
 enum class TProracun : std::uint8_t { Dimenzioniranje = 0, GranicniMomenat = 1, GranicneSile = 2 };
@@ -135,6 +137,16 @@ struct TPresjek {
 
     bool ima(std::uint16_t bit) const { return (Status & bit) != 0; }
 };
+
+// The web width and the flange depth that the calculations use. A rectangle has no flange:
+// it is calculated on its own b and h, whatever its flange fields hold (the window sets them
+// to b and h, an exchange file may send anything).
+inline double SirinaRebra(const TPresjek& p) {
+    return p.Oblik == TOblik::Pravougaoni ? p.b : p.b0;
+}
+inline double VisinaPloce(const TPresjek& p) {
+    return p.Oblik == TOblik::Pravougaoni ? p.h : p.h0;
+}
 
 // The reset that precedes every interactive calculation: results, loads and flags cleared.
 void ResetujRezultate(TPresjek& p);

@@ -168,8 +168,8 @@ double MomenatInercijeBetona(const TPresjek& p) {
         return Bruto(*p.Dim).Jc;
     TDim d; // the section as entered, not turned
     d.b = p.b;
-    d.b0 = p.b0;
-    d.h0 = p.h0;
+    d.b0 = SirinaRebra(p);
+    d.h0 = VisinaPloce(p);
     d.h = p.h;
     return Bruto(d).Jc;
 }

@@ -61,7 +61,8 @@ double PoVlaznosti(double v50, double v80, double RH) {
 } // namespace
 
 double KarakteristicnaDebljina(const TPresjek& p) {
-    return Konacno((p.b * p.h0 + (p.h - p.h0) * p.b0) * 20.0 / ((p.b + p.h) * 2.0));
+    const double h0 = VisinaPloce(p);
+    return Konacno((p.b * h0 + (p.h - h0) * SirinaRebra(p)) * 20.0 / ((p.b + p.h) * 2.0));
 }
 
 std::optional<const char*> GreskaPodatakaBetona(const TBetonEx& bx) {

@@ -94,25 +94,11 @@ std::string TekstCp1250(std::string_view bajtovi) {
 
 // One well-formed UTF-8 character at i (shortest form, no surrogate); its length, or 0.
 int DuzinaUtf8(std::string_view t, std::size_t i, char32_t& c) {
-    const auto b0 = static_cast<unsigned char>(t[i]);
-    const int n = b0 < 0x80         ? 1
-                  : (b0 >> 5) == 6  ? 2
-                  : (b0 >> 4) == 14 ? 3
-                  : (b0 >> 3) == 30 ? 4
-                                    : 0;
-    if (n == 0 || i + static_cast<std::size_t>(n) > t.size())
+    const ZnakUtf8 z = DekodirajZnak(t, i);
+    if (!z.ispravan)
         return 0;
-    c = n == 1 ? b0 : n == 2 ? (b0 & 0x1F) : n == 3 ? (b0 & 0x0F) : (b0 & 0x07);
-    for (int k = 1; k < n; ++k) {
-        const auto b = static_cast<unsigned char>(t[i + static_cast<std::size_t>(k)]);
-        if ((b & 0xC0) != 0x80)
-            return 0;
-        c = (c << 6) | (b & 0x3F);
-    }
-    static const char32_t najmanji[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (c < najmanji[n] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        return 0;
-    return n;
+    c = z.znak;
+    return static_cast<int>(z.duzina);
 }
 
 std::string TekstUtf8(std::string_view bajtovi) {

@@ -138,6 +138,19 @@ TEST_F(ProjektniFajl, NonAsciiNamesAreWrittenAsUtf8AndPlainNamesAsShortStrings) 
     EXPECT_NE(bajtovi.find(utf8), std::string::npos);
 }
 
+TEST_F(ProjektniFajl, AnIllFormedNameStillOpensReadableAndIsSavedValid) {
+    DvaIzracunata();
+    SnimiProjekat(pr, Fajl());
+    std::string bajtovi = ProcitajFajl(Fajl());
+    // "ž" (C5 BE) of the second name becomes an overlong NUL (C0 80) of the same length.
+    bajtovi.replace(bajtovi.find("\xC5\xBE"), 2, "\xC0\x80");
+    ZapisiAtomski(Fajl("los.nmk"), bajtovi);
+    ASSERT_TRUE(ProvjeriIUcitaj(pr, Fajl("los.nmk"), poruke));
+    EXPECT_EQ(pr.presjeci[1].Naziv, "Ploča \xEF\xBF\xBD\xEF\xBF\xBD");
+    SnimiProjekat(pr, Fajl("nazad.nmk"));
+    EXPECT_EQ(ProcitajFajl(Fajl("nazad.nmk")).find("\xC0\x80"), std::string::npos);
+}
+
 TEST_F(ProjektniFajl, ABuiltInOnlyProjectsExtensionFollowsRightAfterTheLastSection) {
     DvaIzracunata();
     SnimiProjekat(pr, Fajl());

@@ -62,7 +62,8 @@ constexpr auto K = TOblik::Kruzni;
 // Every row that stops the calculation, with the smallest change that trips it.
 const std::vector<Red>& Redovi() {
     static const std::vector<Red> redovi = {
-        {"h0 zero", D, P, [](TPresjek& p) { p.h0 = 0; }, "Visina h0 mora biti veća od nule !", G},
+        {"h zero", D, P, [](TPresjek& p) { p.h = 0; }, "Visina h0 mora biti veća od nule !", G},
+        {"T h0 zero", D, T, [](TPresjek& p) { p.h0 = 0; }, "Visina h0 mora biti veća od nule !", G},
         {"h0 NaN", GM, K, [](TPresjek& p) { p.h0 = kNaN; }, "Visina h0 mora biti veća od nule !",
          G},
         {"d2 negative", D, T, [](TPresjek& p) { p.d2 = -1; },
@@ -74,12 +75,33 @@ const std::vector<Red>& Redovi() {
         {"T h zero", D, T, [](TPresjek& p) { p.h = 0; }, "Visina do mora biti veća od nule !", G},
         {"T b0 zero", D, T, [](TPresjek& p) { p.b0 = 0; },
          "Širina rebra bo mora biti veća od nule !", G},
-        {"rect d2 = h0", D, P, [](TPresjek& p) { p.d2 = p.h0; }, kStatickaVisina, G},
-        {"rect d2 = h0/2", D, P, [](TPresjek& p) { p.d2 = p.h0 / 2; }, kIznadSredine, G},
+        {"rect d2 = h", D, P, [](TPresjek& p) { p.d2 = p.h; }, kStatickaVisina, G},
+        {"rect d2 = h/2", D, P, [](TPresjek& p) { p.d2 = p.h / 2; }, kIznadSredine, G},
+        {"rect d2 = h/2 below a deeper flange", D, P,
+         [](TPresjek& p) {
+             p.h = 8;
+             p.h0 = 40;
+             p.d1 = 4;
+             p.d2 = 4.000000000003;
+         },
+         kIznadSredine, G},
         {"T d2 above h", D, T, [](TPresjek& p) { p.d2 = p.h + 1; }, kStatickaVisina, G},
         {"T d2 = h/2", D, T, [](TPresjek& p) { p.d2 = p.h / 2; }, kIznadSredine, G},
         {"circle d2 = h0/4", D, K, [](TPresjek& p) { p.d2 = p.h0 / 4; },
          "Prečnik položaja armature manji od 1/2 prečnika presjeka", G},
+        {"covers beyond the depth", D, P,
+         [](TPresjek& p) {
+             p.h = 50;
+             p.d1 = 46.01;
+             p.d2 = 4;
+         },
+         PorukaPokrivanjeBezVisine, G},
+        {"covers meet", GM, P, [](TPresjek& p) { p.d1 = p.h - p.d2; }, PorukaPokrivanjeBezVisine,
+         G},
+        {"T covers meet", GS, T, [](TPresjek& p) { p.d1 = p.h - p.d2; }, PorukaPokrivanjeBezVisine,
+         G},
+        {"circle covers meet", D, K, [](TPresjek& p) { p.d1 = p.h - p.d2; },
+         PorukaPokrivanjeBezVisine, G},
         {"alfa 44", D, P, [](TPresjek& p) { p.alfa = 44.9; },
          "Nagib smičuće armature treba da je izmedu\n45 i 90 stepeni", G},
         {"alfa 91", D, P, [](TPresjek& p) { p.alfa = 90.5; },
@@ -175,14 +197,27 @@ TEST(ProvjeriUlaz, ChangesNoFieldButIspravan) {
 TEST(ProvjeriUlaz, ComparesTheEffectiveDepthInSinglePrecision) {
     // A positive difference below the smallest float becomes 0 and fails the row.
     TPresjek p = Ispravan(D);
-    p.h0 = 3e-46;
+    p.h = 3e-46;
     p.d2 = 1e-46;
     p.d1 = 1e-46;
     ASSERT_TRUE(PrviNalazProvjere(p, TBetonEx{}).has_value());
     EXPECT_EQ(PrviNalazProvjere(p, TBetonEx{})->tekst, kStatickaVisina);
-    p.h0 = 3e-40;
+    p.h = 3e-40;
     p.d2 = 1e-40;
     EXPECT_FALSE(PrviNalazProvjere(p, TBetonEx{}).has_value());
+    p.d1 = p.h - p.d2 - 1e-46; // a depth between the layers that single precision loses
+    EXPECT_EQ(PrviNalazProvjere(p, TBetonEx{})->tekst, PorukaPokrivanjeBezVisine);
+}
+
+TEST(ProvjeriUlaz, ChecksARectangleOnItsOwnWidthAndDepthWhateverItsFlangeFieldsHold) {
+    for (double b0 : {0.0, -5.0, 20.0, kNaN})
+        for (double h0 : {0.0, -1.0, 8.0, 600.0, kNaN})
+            for (TProracun mod : {D, GM, GS}) {
+                TPresjek p = Ispravan(mod);
+                p.b0 = b0;
+                p.h0 = h0;
+                EXPECT_FALSE(PrviNalazProvjere(p, TBetonEx{}).has_value()) << b0 << " " << h0;
+            }
 }
 
 TEST(ProvjeriUlaz, DoesNotTestWidthAndTopCoverOfACircle) {

@@ -3,6 +3,7 @@
 #include "common/katalozi.h"
 #include "common/pomocnici.h"
 #include "data/fajl.h"
+#include "data/provjera.h"
 #include "engine/cvrstoce.h"
 #include "engine/dimenzioniranje.h"
 #include "engine/greska.h"
@@ -279,6 +280,7 @@ struct UgibZapis {
     double Mexp = 100, Nexp = 0, vb = 1, k = 0.125, l = 500;
     std::int64_t propis = 1, beton = 14, celik = 3;
     std::int64_t dg = 0, ng = 0, dd = 16, nd = 4;
+    double b0 = 30, h0 = 50; // the flange fields of the 30/50 rectangle
 };
 
 std::string UgibFajl(const std::vector<UgibZapis>& zapisi, double r = 0.6, double fi = 2.0,
@@ -291,13 +293,56 @@ std::string UgibFajl(const std::vector<UgibZapis>& zapisi, double r = 0.6, doubl
     t.Cijeli(7); // an entry without a section
     for (const auto& z : zapisi) {
         t.Cijeli(1);
-        for (double x : {30.0, 30.0, 50.0, 50.0, 5.0, 5.0, z.Mexp, z.Nexp, z.vb, z.k, z.l})
+        for (double x : {30.0, z.b0, 50.0, z.h0, 5.0, 5.0, z.Mexp, z.Nexp, z.vb, z.k, z.l})
             t.Realni(x);
         for (std::int64_t v :
              {z.propis, z.beton, z.celik, std::int64_t{0}, std::int64_t{0}, z.dg, z.ng, z.dd, z.nd})
             t.Cijeli(v);
     }
     return t.Bajtovi();
+}
+
+// A PRSLINE file of one section, with the UGIB record's fields that it shares (cover 3 cm).
+std::string PrslineFajl(const UgibZapis& z) {
+    PisacToka t;
+    for (double x : {2.0, 0.7, 0.0004, 0.9, 1.1, 0.4})
+        t.Realni(x);
+    t.Cijeli(1);
+    t.Cijeli(1);
+    for (double x : {30.0, z.b0, 50.0, z.h0, 5.0, 5.0, 3.0, z.Mexp, z.Nexp})
+        t.Realni(x);
+    for (std::int64_t v :
+         {z.propis, z.beton, z.celik, std::int64_t{0}, std::int64_t{0}, z.dg, z.ng, z.dd, z.nd})
+        t.Cijeli(v);
+    return t.Bajtovi();
+}
+
+TEST_F(Serija, RefusesCoversThatLeaveNoDepthBeforeTheDesignStarts) {
+    // The top cover typed from the wrong face of a 30/50 beam, symmetric reinforcement.
+    const std::string f = DimFajl({{DimZapis{.h = 50, .h0 = 50, .d1 = 46.01, .d2 = 4, .sim = 1}}});
+    try {
+        ObradiDim(pr, f, poruke);
+        FAIL() << "no error";
+    } catch (const GreskaProracuna& e) {
+        EXPECT_EQ(std::string(e.what()), std::string("Presjek 1: ") + PorukaPokrivanjeBezVisine);
+    }
+}
+
+TEST_F(Serija, CalculatesARectangleOnItsOwnWidthAndDepthWhateverItsFlangeFieldsHold) {
+    std::vector<DimZapis> pravougaoni;
+    for (const DimZapis& z : Mjesavina())
+        if (z.oblik == 0)
+            pravougaoni.push_back(z);
+    const std::string ocekivano = ObradiDim(pr, DimFajl({pravougaoni}), poruke);
+    for (const auto& [b0, h0] : {std::pair{0.0, 0.0}, {10.0, 8.0}, {-3.0, 900.0}}) {
+        for (DimZapis& z : pravougaoni)
+            z.b0 = b0, z.h0 = h0;
+        EXPECT_EQ(ObradiDim(pr, DimFajl({pravougaoni}), poruke), ocekivano) << b0 << " " << h0;
+        const UgibZapis u{.b0 = b0, .h0 = h0};
+        EXPECT_EQ(ObradiUgib(pr, UgibFajl({u}), poruke), ObradiUgib(pr, UgibFajl({{}}), poruke));
+        EXPECT_EQ(ObradiPrsline(pr, PrslineFajl(u), poruke),
+                  ObradiPrsline(pr, PrslineFajl({}), poruke));
+    }
 }
 
 TEST_F(Serija, ReadsTheServiceabilityHeadAndRecords) {

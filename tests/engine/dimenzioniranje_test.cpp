@@ -243,7 +243,9 @@ TEST(Dimenzioniraj, DesignsATSectionUnderANegativeMomentWithTheWebInCompression)
         TPresjek neg = PresjekT(-t.Mu, t.Nu);
         // The same section turned by hand: the web on top, the flange at the bottom.
         TPresjek okrenut = PresjekT(t.Mu, t.Nu);
-        okrenut.Oblik = TOblik::Pravougaoni; // only the T shape is turned by the design
+        // Only the T shape is turned by the design; a circle is calculated from its four
+        // dimensions as given (a rectangle would take its own b and h instead).
+        okrenut.Oblik = TOblik::Kruzni;
         okrenut.b = 25;
         okrenut.b0 = 120;
         okrenut.h0 = 60 - 12;

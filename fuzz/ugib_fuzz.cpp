@@ -1,0 +1,10 @@
+// The UGIB batch: read, input check, deflections, output.
+#include "serija.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* podaci, std::size_t velicina) {
+    nmk::Projekat pr;
+    const auto izlaz = nmk::fuzz::Serija(nmk::ObradiUgib, nmk::fuzz::Bajtovi(podaci, velicina), pr);
+    if (izlaz)
+        nmk::fuzz::ProvjeriStavke(*izlaz, pr);
+    return 0;
+}
