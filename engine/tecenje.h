@@ -32,12 +32,12 @@ inline constexpr const char* PorukaStarostBetona =
 // The physical ranges of the service data. Each check answers the message for a value outside
 // its range (a value that is not a number included), or nothing; the calculations that use a
 // value throw it as GreskaProracuna, the windows show it, the file readers refuse the file.
-inline constexpr const char* PorukaKoeficijentTecenja =
-    "Koeficijent tecenja ne moze biti negativan";
-inline constexpr const char* PorukaSkupljanje =
+// Each message is one object, so the answer of a check is that very text.
+inline constexpr char PorukaKoeficijentTecenja[] = "Koeficijent tecenja ne moze biti negativan";
+inline constexpr char PorukaSkupljanje[] =
     "Relativna deformacija skupljanja ne moze biti negativna";
-inline constexpr const char* PorukaRaspon = "Raspon mora biti veci od nule";
-inline constexpr const char* PorukaVlaznost = "Vlaznost mora biti izmedju 0 i 100 %";
+inline constexpr char PorukaRaspon[] = "Raspon mora biti veci od nule";
+inline constexpr char PorukaVlaznost[] = "Vlaznost mora biti izmedju 0 i 100 %";
 
 // The creep coefficient and the shrinkage strain: neither may be negative (shrinkage
 // shortens the concrete; a negative strain would be swelling), and both must be finite.

@@ -128,7 +128,9 @@ void Projekti(const fs::path& program) {
     a.Naziv = "Greda 1";
     a.b = 30, a.h = a.h0 = 50, a.d1 = 4, a.d2 = 5.5, a.Mu = 150, a.Nu = -20, a.Qu = 80;
     a.fB = 17, a.sigv = 434.78, a.epsa = 10.5, a.epsb = 3.5, a.Aa2 = 8.765, a.Avil = 3.21;
-    a.Status = sfIzracunat | sfUgibi, a.Propis = TPropis::EC2, a.Beton = 14, a.Celik = 3;
+    a.Status = sfIzracunat | sfUgibi | sfArmatura | sfPrsline, a.Propis = TPropis::EC2;
+    a.Beton = 14, a.Celik = 3, a.Mexp = 120, a.Nexp = -40, a.v = 1.234, a.Wk = 0.21;
+    a.ArmDonja = {{20, 4}, {12, 2}}, a.ArmGornja = {{12, 2}};
     TPresjek b;
     b.Naziv = "Ploča ž";
     b.Oblik = TOblik::T, b.b = 100, b.b0 = 25, b.h0 = 12, b.h = 60, b.Mu = -80;
@@ -141,6 +143,7 @@ void Projekti(const fs::path& program) {
     pr.presjeci = {a, b, c, TPresjek{}};
     pr.katalozi.beton.push_back({"Moj ž1", 33, 0, 0.35, 1e-300});
     pr.katalozi.celik.push_back({"Čelik 600", 600, 0, 200000});
+    pr.betonEx.fi = 1.8, pr.servis.l = 650, pr.servis.StatickiSistem = 2;
     SnimiProjekat(pr, gIzlaz / "projekat" / "materijali.nmk");
     // The project files are tagged streams too.
     for (const char* ime : {"novi.nmk", "materijali.nmk"})

@@ -1,9 +1,10 @@
 // The project file, read into a fresh project with the shipped catalogues as an open reads it
 // (after the magic check). A project that reads whole is saved, opened again, and must give
-// the same sections and user materials by every field the file stores, and the same bytes
-// when saved once more.
+// the same sections, user materials and service data by every field the file stores, and the same
+// bytes when saved once more.
 #include "zajednicko.h"
 
+#include "data/dodatak_projekta.h"
 #include "data/fajl.h"
 #include "data/projektni_fajl.h"
 
@@ -44,6 +45,50 @@ bool IstiPresjek(const TPresjek& a, const TPresjek& b) {
     return a.Status == b.Status && a.Ispravan == b.Ispravan && a.Propis == b.Propis &&
            a.Oblik == b.Oblik && a.Proracun == b.Proracun && a.Beton == b.Beton &&
            a.Celik == b.Celik && a.Naziv == b.Naziv;
+}
+
+// What the extension block keeps of a section: its service inputs and results, bit for bit,
+// and its bars.
+bool IstiDodatak(const TPresjek& a, const TPresjek& b) {
+    const DodatakPresjeka x = DodatakIz(a), y = DodatakIz(b);
+    const double rx[] = {x.Mexp, x.Nexp, x.Vilica, x.vb, x.vbd,  x.vI,  x.vII,
+                         x.v,    x.am,   x.Wm,     x.Wk, x.alfa, x.beta};
+    const double ry[] = {y.Mexp, y.Nexp, y.Vilica, y.vb, y.vbd,  y.vI,  y.vII,
+                         y.v,    y.am,   y.Wm,     y.Wk, y.alfa, y.beta};
+    for (std::size_t i = 0; i < std::size(rx); ++i)
+        if (!IstiBitovi(rx[i], ry[i]))
+            return false;
+    return x.ArmGornja == y.ArmGornja && x.ArmDonja == y.ArmDonja;
+}
+
+// The project's own values that the extension keeps.
+bool IstiPodaciProjekta(const Projekat& a, const Projekat& b) {
+    const TBetonEx &x = a.betonEx, &y = b.betonEx;
+    const double rx[] = {x.fi,
+                         x.hi,
+                         x.ebs,
+                         x.alfa_st,
+                         x.B1,
+                         x.B2,
+                         a.servis.l,
+                         a.servis.a,
+                         a.servis.VlaznostTecenja,
+                         a.servis.VlaznostSkupljanja};
+    const double ry[] = {y.fi,
+                         y.hi,
+                         y.ebs,
+                         y.alfa_st,
+                         y.B1,
+                         y.B2,
+                         b.servis.l,
+                         b.servis.a,
+                         b.servis.VlaznostTecenja,
+                         b.servis.VlaznostSkupljanja};
+    for (std::size_t i = 0; i < std::size(rx); ++i)
+        if (!IstiBitovi(rx[i], ry[i]))
+            return false;
+    return a.servis.StatickiSistem == b.servis.StatickiSistem &&
+           a.servis.StarostTecenja == b.servis.StarostTecenja;
 }
 
 bool IstiMaterijali(const Katalozi& a, const Katalozi& b) {
@@ -92,9 +137,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* podaci, std::size_t ve
     Projekat drugi;
     Provjeri(Procitaj(drugi, snimljeno), "a saved project does not open");
     Provjeri(prvi.presjeci.size() == drugi.presjeci.size(), "a saved project lost sections");
-    for (std::size_t i = 0; i < prvi.presjeci.size(); ++i)
+    for (std::size_t i = 0; i < prvi.presjeci.size(); ++i) {
         Provjeri(IstiPresjek(prvi.presjeci[i], drugi.presjeci[i]),
                  "a saved section opens with other values");
+        Provjeri(IstiDodatak(prvi.presjeci[i], drugi.presjeci[i]),
+                 "a saved section opens with other bars or service values");
+    }
+    Provjeri(IstiPodaciProjekta(prvi, drugi), "a saved project opens with other service data");
     Provjeri(IstiMaterijali(prvi.katalozi, drugi.katalozi),
              "a saved material opens with other values");
     SnimiProjekat(drugi, putanja);
