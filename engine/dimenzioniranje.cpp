@@ -4,13 +4,16 @@
 #include "engine/format.h"
 #include "engine/greska.h"
 #include "engine/materijali.h"
+#include "engine/pretraga.h"
 #include "engine/smicanje.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace nmk {
 
@@ -44,49 +47,9 @@ struct Proracun {
     }
 };
 
-float Korak(float x, double korak) {
-    return static_cast<float>(static_cast<double>(x) + korak);
-}
-
 float UFloat(double x) {
     return static_cast<float>(Konacno(x));
 }
-
-// ---- The sign-change searches of the symmetric and fifth-domain designs --------------------
-
-// One trial of a search: its kind, residual and, for kind 2, the signs of the two
-// denominators of the residual's quotients.
-struct Pokusaj {
-    int vrsta = 0;
-    float r = 0;
-    int znak1 = 0;
-    int znak2 = 0;
-};
-
-int Znak(double x) {
-    return x > 0 ? 1 : x < 0 ? -1 : 0;
-}
-
-// Accepts a trial when the previous one was of the same kind and the residual changed sign.
-// A residual of kind 2 is a quotient: when one of its denominators changes sign as well, the
-// residual has jumped through infinity, and that sign change is a pole, not a solution. Such
-// a trial is not accepted; it is remembered like any other and the search goes on.
-class Pretraga {
-public:
-    bool Prihvati(const Pokusaj& t) {
-        const bool prihvacen =
-            ima_ && t.vrsta == pret_.vrsta && static_cast<double>(t.r) * pret_.r < 0 &&
-            (t.vrsta == 1 ||
-             (t.znak1 == pret_.znak1 && t.znak2 == pret_.znak2 && t.znak1 != 0 && t.znak2 != 0));
-        pret_ = t;
-        ima_ = true;
-        return prihvacen;
-    }
-
-private:
-    bool ima_ = false;
-    Pokusaj pret_;
-};
 
 // ---- Minimum and maximum reinforcement -------------------------------------------------------
 
@@ -170,48 +133,88 @@ void ZategnutaArmatura(Proracun& c) {
     d.AsC = 0;
 }
 
-// Domain 2: the steel at its limit strain, the concrete strain scanned upwards.
+// ---- Domains 2 and 3: the state of the nearest reduced moment ------------------------------
+
+// Domain 2: the steel at its limit strain, the concrete strain raised from 0 in steps of
+// 0.0002 while below 3.49979.
+Put<float> PutPodrucja2() {
+    Put<float> put;
+    put.korak = 0.0002;
+    put.staraIspred = 3.49979;
+    return put;
+}
+
+// Domain 3: the concrete at 3.5, the steel strain lowered from its limit in steps of 0.005
+// while above the limit of single reinforcement.
+Put<float> PutPodrucja3(const GraniceDilatacija& g) {
+    Put<float> put;
+    put.pocetak = g.epsaMax;
+    put.korak = -0.005;
+    put.staraIspred = g.epsaLim;
+    return put;
+}
+
+// The trial of the scan whose reduced moment mu(ea, eb) lies nearest to mu_sd; only positive
+// moments take part when samoPozitivne. `stanje(x)` gives the strains (ea, eb) of the trial
+// strain x. Returns the strain of the trial kept, or `nista` when none was.
+template <class Stanje>
+float NajbliziMoment(Proracun& c, const Put<float>& put, bool samoPozitivne, float nista,
+                     Stanje&& stanje) {
+    NajblizaTacka t(c.muSd, samoPozitivne);
+    float najbolja = nista;
+    for (Hod<float> hod(put, c.o.brojac); hod.Sljedeci();) {
+        const auto [ea, eb] = stanje(hod.Vrijednost());
+        if (t.Probaj(0, c.mu(ea, eb)))
+            najbolja = hod.Vrijednost();
+    }
+    return najbolja;
+}
+
 void Podrucje2(Proracun& c) {
     const float ea = c.g.epsaMax;
-    float eb = 0;
-    float najbolje = 3.4e38f;
-    float ebNajbolje = 0;
-    while (eb < 3.49979) {
-        eb = Korak(eb, 0.0002);
-        const float m = c.mu(ea, eb);
-        if (m > 0) {
-            const float razlika = std::fabs(c.muSd - m);
-            if (razlika < najbolje) {
-                najbolje = razlika;
-                ebNajbolje = eb;
-            }
-        }
-    }
+    const float eb = NajbliziMoment(c, PutPodrucja2(), true, 0.0f, [ea](float x) {
+        return std::pair{ea, x};
+    });
     c.d.epsa = ea;
-    c.d.epsb = ebNajbolje;
+    c.d.epsb = eb;
     ZategnutaArmatura(c);
 }
 
-// Domain 3: the concrete at 3.5, the steel strain scanned down to the limit of single
-// reinforcement.
 void Podrucje3(Proracun& c) {
-    float ea = c.g.epsaMax;
-    float najbolje = 3.4e38f;
-    float eaNajbolje = ea;
-    while (ea > c.g.epsaLim) {
-        const float sljedeca = Korak(ea, -0.005);
-        if (sljedeca == ea)
-            break; // a steel limit so large that a step no longer changes it in float
-        ea = sljedeca;
-        const float razlika = std::fabs(c.muSd - c.mu(ea, 3.5));
-        if (razlika < najbolje) {
-            najbolje = razlika;
-            eaNajbolje = ea;
-        }
-    }
-    c.d.epsa = eaNajbolje;
+    c.d.epsa = NajbliziMoment(c, PutPodrucja3(c.g), false, c.g.epsaMax, [](float x) {
+        return std::pair{x, 3.5f};
+    });
     c.d.epsb = 3.5;
     ZategnutaArmatura(c);
+}
+
+// ---- Fifth domain -----------------------------------------------------------------------------
+
+// The reduced quantities of the fifth domain and what every one of its trials shares.
+struct Peto {
+    float mu5 = 0;
+    float nu5 = 0;
+    double krakGore = 0; // top layer above the centroid
+    double krakDole = 0; // bottom layer below the centroid
+};
+
+// Trial i of the fifth domain; `podatak` is omegaN, the area per b h fB / sigv if accepted.
+Pokusaj PetiPokusaj(const Proracun& c, const Peto& s, int i) {
+    const TDim& d = c.d;
+    const double h = d.h;
+    const double sigv = c.p.sigv;
+    const StanjePetog st = StanjePetogPodrucja(i);
+    const double sTop = c.sigmaA5(Sloj::Pritisnuti, st.eBot, st.eTop);
+    const double sBot = c.sigmaA5(Sloj::Zategnuti, st.eBot, st.eTop);
+    const double a5 = alfa5(d, st.eBot, st.eTop);
+    const double momentBetona = e5(d, st.eBot, st.eTop, c.p.fB) * a5 / h;
+    const double nazivnikN = (sBot + sTop) / sigv;
+    const double nazivnikM = s.krakGore * sTop - s.krakDole * sBot;
+    const float omegaN = nazivnikN != 0 ? static_cast<float>((s.nu5 - a5) / nazivnikN) : 0.0f;
+    if (std::fabs(nazivnikM) <= 1e-16)
+        return {1, static_cast<float>(s.mu5 - momentBetona), 0, 0, omegaN};
+    const float omegaM = static_cast<float>((s.mu5 - momentBetona) / (nazivnikM / (sigv * h)));
+    return {2, static_cast<float>(omegaN - omegaM), Znak(nazivnikN), Znak(nazivnikM), omegaN};
 }
 
 // Fifth domain, symmetric: the strain turns about the pivot from 3.5 at the top down to
@@ -222,43 +225,36 @@ bool PetoPodrucje(Proracun& c) {
     TDim& d = c.d;
     p.Status |= sfPetoPodrucje;
     const double h = d.h;
-    const float mu5 = UFloat(d.M * 1000 / (h * h * d.b * p.fB));
-    const float nu5 = UFloat(-p.Nu * 10 / (d.b * h * p.fB));
-    const double krakGore = h - c.yc() - d.d1;
-    const double krakDole = c.yc() - d.d2;
-    Pretraga pretraga;
-    for (int i = 0; i <= 1500; ++i) {
-        const float eTop = static_cast<float>(3.5 - i / 1000.0);
-        const float eBot = static_cast<float>(DonjaDilatacija5(eTop));
-        const double sTop = c.sigmaA5(Sloj::Pritisnuti, eBot, eTop);
-        const double sBot = c.sigmaA5(Sloj::Zategnuti, eBot, eTop);
-        const double a5 = alfa5(d, eBot, eTop);
-        const double momentBetona = e5(d, eBot, eTop, p.fB) * a5 / h;
-        const double nazivnikN = (sBot + sTop) / p.sigv;
-        const double nazivnikM = krakGore * sTop - krakDole * sBot;
-        const float omegaN = nazivnikN != 0 ? static_cast<float>((nu5 - a5) / nazivnikN) : 0.0f;
-        Pokusaj t;
-        if (std::fabs(nazivnikM) <= 1e-16) {
-            t.vrsta = 1;
-            t.r = static_cast<float>(mu5 - momentBetona);
-        } else {
-            const float omegaM =
-                static_cast<float>((mu5 - momentBetona) / (nazivnikM / (p.sigv * h)));
-            t = {2, static_cast<float>(omegaN - omegaM), Znak(nazivnikN), Znak(nazivnikM)};
-        }
-        if (pretraga.Prihvati(t)) {
-            d.epsa = eBot;
-            d.epsb = eTop;
-            d.AsT = Konacno(omegaN * d.b * h * p.fB / p.sigv);
-            if (!(d.AsT > 0))
-                d.AsT = d.epsa = d.epsb = 0;
-            d.AsC = d.AsT;
-            return true;
+    const Peto s{UFloat(d.M * 1000 / (h * h * d.b * p.fB)), UFloat(-p.Nu * 10 / (d.b * h * p.fB)),
+                 h - c.yc() - d.d1, c.yc() - d.d2};
+    PromjenaZnaka t(PromjenaZnaka::Pravilo::Proizvod, true);
+    std::optional<int> nadjen;
+    float omegaN = 0;
+    BrojPuta broj(c.o.brojac);
+    for (int i = 0; i <= GranicniPutevi::KoraciPetogPodrucja; ++i) {
+        broj.Jos();
+        const Pokusaj t1 = PetiPokusaj(c, s, i);
+        if (t.Prihvati(t1)) {
+            nadjen = i;
+            omegaN = static_cast<float>(t1.podatak);
+            break;
         }
     }
-    d.AsC = d.AsT = d.epsa = d.epsb = 0;
-    return false;
+    if (!nadjen) {
+        d.AsC = d.AsT = d.epsa = d.epsb = 0;
+        return false;
+    }
+    const StanjePetog st = StanjePetogPodrucja(*nadjen);
+    d.epsa = st.eBot;
+    d.epsb = st.eTop;
+    d.AsT = Konacno(omegaN * d.b * h * p.fB / p.sigv);
+    if (!(d.AsT > 0))
+        d.AsT = d.epsa = d.epsb = 0;
+    d.AsC = d.AsT;
+    return true;
 }
+
+// ---- Symmetric design, domains 1 to 4 ---------------------------------------------------------
 
 // The reduced quantities of the symmetric design in domains 1 to 4.
 struct Simetricni {
@@ -266,9 +262,9 @@ struct Simetricni {
     float nu = 0;
 };
 
-// One trial state of the symmetric design; omegaM is the result if it is accepted.
-Pokusaj SimetricniPokusaj(const Proracun& c, const Simetricni& s, float ea, float eb,
-                          float& omegaM) {
+// One trial state of the symmetric design; `podatak` is omegaM, the area per b d fB / sigv if
+// it is accepted.
+Pokusaj SimetricniPokusaj(const Proracun& c, const Simetricni& s, float ea, float eb) {
     const TDim& d = c.d;
     const double sigv = c.p.sigv;
     const double dd = c.dd();
@@ -281,11 +277,50 @@ Pokusaj SimetricniPokusaj(const Proracun& c, const Simetricni& s, float ea, floa
     const double dubina = a != 0 ? mT(d, ea, eb, c.zakon) / a : 0;
     const double nazivnikM = ((d.h - c.yc() - d.d1) * sC + (c.yc() - d.d2) * sT) / (dd * sigv);
     const double momentBetona = om * ((d.h - c.yc()) / dd - dubina * eb / (ea + eb));
-    omegaM = nazivnikM != 0 ? static_cast<float>((s.mu - momentBetona) / nazivnikM) : 0.0f;
+    const float omegaM =
+        nazivnikM != 0 ? static_cast<float>((s.mu - momentBetona) / nazivnikM) : 0.0f;
     if (std::fabs(sT - sC) <= 1e-16)
-        return {1, static_cast<float>(s.nu - om), 0, 0};
+        return {1, static_cast<float>(s.nu - om), 0, 0, omegaM};
     const float omegaN = static_cast<float>((s.nu - om) * sigv / (sC - sT));
-    return {2, static_cast<float>(omegaN - omegaM), Znak(sC - sT), Znak(nazivnikM)};
+    return {2, static_cast<float>(omegaN - omegaM), Znak(sC - sT), Znak(nazivnikM), omegaM};
+}
+
+// The paths of the symmetric search from the steel strain ea0.
+struct SimetricniPutevi {
+    float ea0 = 0;
+    float ebPocetak = 0;     // path 1 starts where the compression layer is unstrained
+    bool dubokiSloj = false; // that start lies above 3.5: path 1 is empty
+    Put<float> put1;         // the steel at ea0, the concrete strain raised
+    Put<float> put2;         // the concrete at 3.5, the steel strain lowered
+    Put<float> dopuna1;      // the steel at ea0, the concrete strain from 0 to path 1's start
+    Put<float> dopuna2;      // the concrete at 3.5, the steel strain from ea0 to path 2's start
+};
+
+SimetricniPutevi PuteviSimetricni(const Proracun& c, float ea0) {
+    const TDim& d = c.d;
+    SimetricniPutevi s;
+    s.ea0 = ea0;
+    s.ebPocetak = UFloat(d.d1 * ea0 / (d.h - d.d1 - d.d2));
+    s.dubokiSloj = s.ebPocetak > 3.5;
+    s.put1.pocetak = s.ebPocetak;
+    s.put1.korak = 0.001;
+    s.put1.staraIspred = 3.4989;
+    // Path 2 goes on past a zero steel strain, into the states in which the bottom steel is
+    // compressed while the bottom face is not yet, down to the state in which the neutral
+    // axis reaches the bottom face, where the fifth domain takes over; its last trial lies
+    // within one step beyond it, so that a balance right at the junction is not lost between
+    // the two searches.
+    s.put2.pocetak = s.dubokiSloj ? UFloat((d.h - d.d1 - d.d2) / d.d1 * 3.5) : ea0;
+    s.put2.korak = -0.001;
+    s.put2.staraIspred = -3.5 * d.d2 / d.h; // ea at which the bottom face strain is zero
+    s.dopuna1.korak = 0.001;
+    s.dopuna1.staraIspred = std::min(static_cast<double>(s.ebPocetak), 3.4989);
+    s.dopuna1.novaIspred = s.ebPocetak;
+    s.dopuna2.pocetak = ea0;
+    s.dopuna2.korak = -0.001;
+    s.dopuna2.redoslijed = Redoslijed::ProbaPaKorak;
+    s.dopuna2.novaIspred = s.put2.pocetak;
+    return s;
 }
 
 // The symmetric search over domains 1 to 4 from the steel strain ea0. Returns false when no
@@ -296,14 +331,12 @@ bool SimetricnaPretraga(Proracun& c, float ea0) {
     const double dd = c.dd();
     const Simetricni s{UFloat(d.M * 1000 / (dd * dd * d.b * p.fB)),
                        UFloat(-p.Nu * 10 / (dd * d.b * p.fB))};
-    Pretraga pretraga;
-    float omegaM = 0;
-    // Accepts the trial (ea, eb); `samoSaArmaturom` accepts it only when it needs
+    const SimetricniPutevi putevi = PuteviSimetricni(c, ea0);
+    PromjenaZnaka t(PromjenaZnaka::Pravilo::Proizvod, true);
+    // Takes an accepted trial (ea, eb); `samoSaArmaturom` takes it only when it needs
     // reinforcement.
-    auto prihvati = [&](float ea, float eb, bool samoSaArmaturom) {
-        if (!pretraga.Prihvati(SimetricniPokusaj(c, s, ea, eb, omegaM)))
-            return false;
-        const double As = Konacno(omegaM * d.b * dd * p.fB / p.sigv);
+    auto uzmi = [&](float ea, float eb, const Pokusaj& pokusaj, bool samoSaArmaturom) {
+        const double As = Konacno(pokusaj.podatak * d.b * dd * p.fB / p.sigv);
         if (samoSaArmaturom && !(As > 0))
             return false;
         d.epsa = ea;
@@ -312,68 +345,41 @@ bool SimetricnaPretraga(Proracun& c, float ea0) {
         d.AsT = d.AsC = std::max(As, 0.0);
         return true;
     };
+    auto probaj = [&](float ea, float eb, bool samoSaArmaturom) {
+        const Pokusaj pokusaj = SimetricniPokusaj(c, s, ea, eb);
+        return t.Prihvati(pokusaj) && uzmi(ea, eb, pokusaj, samoSaArmaturom);
+    };
     // Path 1: the steel at ea0, the concrete strain raised from the state in which the
     // compression layer is unstrained.
-    const float ea = ea0;
-    const float ebPocetak = UFloat(d.d1 * ea / (d.h - d.d1 - d.d2));
-    for (float eb = ebPocetak; eb < 3.4989;) {
-        eb = Korak(eb, 0.001);
-        if (prihvati(ea, eb, false))
+    for (Hod<float> hod(putevi.put1, c.o.brojac); hod.Sljedeci();)
+        if (probaj(ea0, hod.Vrijednost(), false))
             return true;
-    }
-    // Path 2: the concrete at 3.5, the steel strain lowered to about zero. Then on, past
-    // zero, into the states in which the bottom steel is compressed while the bottom face is
-    // not yet, down to the state in which the neutral axis reaches the bottom face, where
-    // the fifth domain takes over; the last trial lies within one step beyond it, so that a
-    // balance right at the junction is not lost between the two searches. Stopping at zero
-    // left a gap between the two families of states: a section whose balance lies in it (a
-    // large compression with a moderate moment) found no state and came out without any
-    // reinforcement. The extension only takes a state that needs reinforcement; otherwise
-    // the fifth domain decides, as before.
-    const double kraj = -3.5 * d.d2 / d.h; // ea at which the bottom face strain is zero
-    const bool dubokiSloj = ebPocetak > 3.5;
-    const float ea2Pocetak = dubokiSloj ? UFloat((d.h - d.d1 - d.d2) / d.d1 * 3.5) : ea0;
-    float ea2 = ea2Pocetak;
-    while (ea2 > kraj) {
-        const bool produzetak = ea2 <= 0.0011;
-        const float sljedeca = Korak(ea2, -0.001);
-        if (sljedeca == ea2)
-            break; // as below: a start too large for float steps
-        ea2 = sljedeca;
-        if (prihvati(ea2, 3.5f, produzetak))
+    // Path 2: the concrete at 3.5, the steel strain lowered; below about zero (the extension
+    // past the states the two families share) a state is taken only when it needs
+    // reinforcement, otherwise the fifth domain decides.
+    for (Hod<float> hod(putevi.put2, c.o.brojac); hod.Sljedeci();)
+        if (probaj(hod.Vrijednost(), 3.5f, hod.Prethodna() <= 0.0011))
             return true;
-    }
     // Neither path found a state. A tension with a moment may balance with the top layer in
     // tension too while the top concrete is still compressed: the states below the start of
-    // path 1, with the steel at ea0 and the concrete strain between 0 and that start. Without
-    // them such a load came out without any reinforcement. They are tried only here, with a
-    // fresh residual history, and a state is taken only when it needs reinforcement, so every
-    // state the two paths find stays as it was. Where that start lies above the ultimate
-    // strain (a deep compression layer), the scan stops where path 1 stops: beyond 3.5 per
-    // mille the concrete law has no stress, and such a state is no balance.
-    pretraga = Pretraga{};
-    for (float eb = 0; eb < ebPocetak && eb < 3.4989;) {
-        eb = Korak(eb, 0.001);
-        if (eb >= ebPocetak)
-            break;
-        if (prihvati(ea, eb, true))
+    // path 1, with the steel at ea0 and the concrete strain between 0 and that start. They
+    // are tried only here, with a fresh residual history, and a state is taken only when it
+    // needs reinforcement, so every state the two paths find stays as it was. Where that
+    // start lies above the ultimate strain (a deep compression layer), the scan stops where
+    // path 1 stops: beyond 3.5 per mille the concrete law has no stress, and such a state is
+    // no balance.
+    t.Obrisi();
+    for (Hod<float> hod(putevi.dopuna1, c.o.brojac); hod.Sljedeci();)
+        if (probaj(ea0, hod.Vrijednost(), true))
             return true;
-    }
     // With such a deep compression layer path 1 is empty and path 2 starts below ea0, so the
     // states with the concrete at 3.5 and the steel between ea0 and that start were never
-    // tried: a pure bending whose balance lies there came out without any reinforcement,
-    // between moments that need plenty. The scan above goes on along them, from the corner
-    // at ea0 down to where path 2 began, under the same rule.
-    if (dubokiSloj) {
-        for (float ea3 = ea0; ea3 > ea2Pocetak;) {
-            if (prihvati(ea3, 3.5f, true))
+    // tried. The scan above goes on along them, from the corner at ea0 down to where path 2
+    // began, under the same rule.
+    if (putevi.dubokiSloj)
+        for (Hod<float> hod(putevi.dopuna2, c.o.brojac); hod.Sljedeci();)
+            if (probaj(hod.Vrijednost(), 3.5f, true))
                 return true;
-            const float sljedeca = Korak(ea3, -0.001);
-            if (sljedeca == ea3)
-                break; // a steel limit so large that a step no longer changes it in float
-            ea3 = sljedeca;
-        }
-    }
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "engine/dim.h"
 #include "engine/greska.h"
 #include "engine/materijali.h"
+#include "engine/pretraga.h"
 
 #include <algorithm>
 #include <optional>
@@ -10,14 +11,6 @@
 namespace nmk {
 
 namespace {
-
-// Step of the trial strains, per mille.
-constexpr double Korak = 0.001;
-// Path 1 raises the top strain while it is below this bound, so that its last trial lies
-// just under 3.5 and path 2 starts at 3.5 itself.
-constexpr double KrajPuta1 = 3.4989;
-// Trials of the fifth domain: the top strain runs from 3.5 down to 2 in 1500 steps.
-constexpr int KoraciPetogPodrucja = 1500;
 
 // What every trial of a calculation reads: the working object and the section's material
 // values, already checked.
@@ -29,12 +22,18 @@ struct Kontekst {
     double sigv = 0;
     double d = 0;  // effective depth h - d2
     double yc = 0; // gross centroid above the bottom face
+    BrojacPokusaja* brojac = nullptr;
+    NacinPretrage nacin = NacinPretrage::Brza;
 };
 
 Kontekst NapraviKontekst(const TPresjek& p, const Okruzenje& o) {
     const TDim& dim = *p.Dim;
     Poruke* poruke = o.PrikaziPoruke ? &o.poruke : nullptr;
-    return {dim, ZakonCelikaPresjeka(p, o.katalozi), poruke, p.fB, p.sigv, dim.h - dim.d2, yc(dim)};
+    return {dim,       ZakonCelikaPresjeka(p, o.katalozi),
+            poruke,    p.fB,
+            p.sigv,    dim.h - dim.d2,
+            yc(dim),   o.brojac,
+            o.pretraga};
 }
 
 // A normalised quantity is kept in single precision; a non-finite one (a zero width, depth
@@ -42,34 +41,6 @@ Kontekst NapraviKontekst(const TPresjek& p, const Okruzenje& o) {
 float Normirano(double x) {
     return static_cast<float>(Konacno(x));
 }
-
-// The next trial strain: the step is added in double and the sum rounded to float, so the
-// strains accumulate in single precision along a scan.
-float Pomakni(float e, double korak) {
-    return static_cast<float>(static_cast<double>(e) + korak);
-}
-
-// The sign record of the residual along the scans of one calculation. The residual is a
-// positive multiple of (normal force of the trial state - given normal force), so a change
-// of its sign between two trials brackets the equilibrium.
-class ZapisOstatka {
-public:
-    // Records r and tells whether the equilibrium lies between the previous trial and this
-    // one. A residual of exactly zero is the equilibrium itself: it is accepted after a
-    // non-zero record, and it never becomes the record (the next sign change would be lost).
-    bool Prihvati(float r) {
-        const bool prihvacen = ima_ && (r == 0 || (r < 0) != (prethodni_ < 0));
-        if (r != 0) {
-            prethodni_ = r;
-            ima_ = true;
-        }
-        return prihvacen;
-    }
-
-private:
-    bool ima_ = false;
-    float prethodni_ = 0;
-};
 
 // The strain state that mode 1 found and the moment it carries.
 struct Stanje {
@@ -124,33 +95,25 @@ double Moment14(const Kontekst& k, const Normirano14& n, float ea, float eb) {
     return Konacno(k.d * k.d * dim.b * k.fB * (t1 + t2 + t3) / 1000);
 }
 
-// Path 1 keeps the tension steel at its limit and raises the top strain towards 3.5; path 2
-// keeps 3.5 at the top and lowers the steel strain. Path 2 goes on below a zero steel strain
-// until the neutral axis reaches the bottom face (ea = -3.5 d2 / h): up to there the
-// formulas of these domains hold, and there the fifth domain begins, so the two scans leave
-// no band of normal forces between them in which no state could be found.
-std::optional<Stanje> Podrucja1do4(const TPresjek& p, const Kontekst& k, float eaMax,
-                                   ZapisOstatka& zapis) {
+// The residual is a positive multiple of (normal force of the trial state - given normal
+// force), so a change of its sign between two trials brackets the equilibrium; a residual of
+// exactly zero is the equilibrium itself. Path 1 keeps the tension steel at its limit and
+// raises the top strain towards 3.5; path 2 keeps 3.5 at the top and lowers the steel strain
+// until the neutral axis reaches the bottom face (ea = -3.5 d2 / h): up to there the formulas
+// of these domains hold, and there the fifth domain begins, so the two scans leave no band of
+// normal forces between them in which no state could be found. The record of the residual
+// carries over from path 1 to path 2.
+std::optional<Stanje> Podrucja1do4(const TPresjek& p, const Kontekst& k, const GranicniPutevi& g,
+                                   PromjenaZnaka& zapis) {
     const Normirano14 n = Normiraj14(p, k);
-    float ea = eaMax;
-    float eb = 0;
-    while (eb < KrajPuta1) {
-        eb = Pomakni(eb, Korak);
-        if (zapis.Prihvati(Ostatak14(k, n, ea, eb)))
-            return Stanje{ea, eb, false, Moment14(k, n, ea, eb)};
-    }
-    eb = 3.5f;
-    // A bottom cover of the whole depth or more (a section the input check refuses) would put
-    // the end at or beyond -3.5, where ea + eb vanishes; the bound keeps such a scan finite.
-    const double osaNaDnu = std::max(-3.5, -3.5 * k.dim.d2 / k.dim.h);
-    for (float sljedeca = Pomakni(ea, -Korak); sljedeca >= osaNaDnu;
-         sljedeca = Pomakni(ea, -Korak)) {
-        if (sljedeca == ea)
-            break; // a steel strain limit so large that a step no longer changes it in float
-        ea = sljedeca;
-        if (zapis.Prihvati(Ostatak14(k, n, ea, eb)))
-            return Stanje{ea, eb, false, Moment14(k, n, ea, eb)};
-    }
+    const float eaMax = g.put2.pocetak;
+    auto probaj = [&](float ea, float eb) { return zapis.Prihvati({1, Ostatak14(k, n, ea, eb)}); };
+    for (Hod<float> hod(g.put1, k.brojac); hod.Sljedeci();)
+        if (probaj(eaMax, hod.Vrijednost()))
+            return Stanje{eaMax, hod.Vrijednost(), false, Moment14(k, n, eaMax, hod.Vrijednost())};
+    for (Hod<float> hod(g.put2, k.brojac); hod.Sljedeci();)
+        if (probaj(hod.Vrijednost(), 3.5f))
+            return Stanje{hod.Vrijednost(), 3.5f, false, Moment14(k, n, hod.Vrijednost(), 3.5f)};
     return std::nullopt;
 }
 
@@ -184,13 +147,14 @@ double Moment5(const Kontekst& k, const Normirano14& n, float eBot, float eTop) 
 
 // The top strain runs from 3.5 to 2 through the pivot at 3h/7. The record of the residual
 // comes from the end of path 2, whose last state is the first one here within one step.
-std::optional<Stanje> PetoPodrucje(const TPresjek& p, const Kontekst& k, ZapisOstatka& zapis) {
+std::optional<Stanje> PetoPodrucje(const TPresjek& p, const Kontekst& k, PromjenaZnaka& zapis) {
     const Normirano14 n = Normiraj5(p, k);
-    for (int i = 0; i <= KoraciPetogPodrucja; ++i) {
-        const float eTop = static_cast<float>(3.5 - i / 1000.0);
-        const float eBot = static_cast<float>(DonjaDilatacija5(eTop));
-        if (zapis.Prihvati(Ostatak5(k, n, eBot, eTop)))
-            return Stanje{eBot, eTop, true, Moment5(k, n, eBot, eTop)};
+    BrojPuta broj(k.brojac);
+    for (int i = 0; i <= GranicniPutevi::KoraciPetogPodrucja; ++i) {
+        broj.Jos();
+        const StanjePetog s = StanjePetogPodrucja(i);
+        if (zapis.Prihvati({1, Ostatak5(k, n, s.eBot, s.eTop)}))
+            return Stanje{s.eBot, s.eTop, true, Moment5(k, n, s.eBot, s.eTop)};
     }
     return std::nullopt;
 }
@@ -245,9 +209,9 @@ void GranicniMomenat(TPresjek& p, const Okruzenje& o) {
     RadniObjekat radni(p);
     PripremiDim(p, o.katalozi, false, true);
     const Kontekst k = NapraviKontekst(p, o);
-    const float eaMax = epsaMax(p, o.betonEx);
-    ZapisOstatka zapis;
-    std::optional<Stanje> s = Podrucja1do4(p, k, eaMax, zapis);
+    const GranicniPutevi g = PuteviGranicnihStanja(epsaMax(p, o.betonEx), k.dim.d2, k.dim.h);
+    PromjenaZnaka zapis(PromjenaZnaka::Pravilo::Ravnoteza, false);
+    std::optional<Stanje> s = Podrucja1do4(p, k, g, zapis);
     if (!s)
         s = PetoPodrucje(p, k, zapis);
     if (!s)

@@ -3,6 +3,7 @@
 #include "engine/armatura.h"
 #include "engine/cvrstoce.h"
 #include "engine/greska.h"
+#include "engine/pretraga.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,30 +72,40 @@ double DubinaSavijanje(const TPresjek& p, const TDim& d, const Armatura& a) {
     return Konacno(std::sqrt(A * A + B) - A);
 }
 
+// The depths the neutral-axis scan tries: downwards from h when the eccentricity e0 is
+// positive (while above 0), else upwards from 0 (while below h), in steps of 0.0005 cm.
+Put<double> PutOse(const TDim& d, double e0) {
+    Put<double> put;
+    const bool nadolje = e0 > 0;
+    put.pocetak = nadolje ? d.h : 0.0;
+    put.korak = nadolje ? -KorakOse : KorakOse;
+    put.staraIspred = nadolje ? 0.0 : d.h;
+    return put;
+}
+
 // Eccentric normal force: the scan for the first admissible sign change of
 // g(x) = (e0 - yc + x) S(x) - J(x). g has the roots of the equilibrium residual
 // (e0 - yc + x) - J / S but not its pole at S = 0, and stays continuous as N tends to 0.
 // A root counts only with the load point on the compressed side of the axis; otherwise the
 // concrete above the axis would be in tension, and the scan goes on.
-std::optional<double> DubinaSilom(const TDim& d, const Armatura& a, double M, double N) {
+std::optional<double> DubinaSilom(const TDim& d, const Armatura& a, double M, double N,
+                                  BrojacPokusaja* brojac) {
     const double e0 = Konacno(-100.0 * M / N);
     const double yc = Bruto(d).yc;
     const bool pritisak = N < 0;
-    const bool nadolje = e0 > 0;
-    const double korak = nadolje ? -KorakOse : KorakOse;
-    double x = nadolje ? d.h : 0.0;
-    double prethodni = 0;
-    bool prvi = true;
-    while (nadolje ? x > 0 : x < d.h) {
-        x += korak;
+    const Put<double> put = PutOse(d, e0);
+    PromjenaZnaka t(PromjenaZnaka::Pravilo::Proizvod, false);
+    Hod<double> hod(put, brojac);
+    while (hod.Sljedeci()) {
+        const double x = hod.Vrijednost();
         const MomentiII m = Momenti(d, a, x);
         const double krak = e0 - yc + x;
         const double g = krak * m.S - m.J;
-        if (!prvi && g * prethodni < 0 && (pritisak ? krak > 0 : krak < 0))
+        if (t.Prihvati({1, g}) && (pritisak ? krak > 0 : krak < 0))
             return x;
-        prethodni = g;
-        prvi = false;
     }
+    if (hod.Zastao())
+        PrekoraceneGranicePretrage(); // a depth so large that the step no longer moves
     if (pritisak)
         return std::nullopt;
     throw GreskaProracuna(PorukaNemaOse);
@@ -113,6 +124,16 @@ std::optional<double> NaponBezPritisnuteZone(const TDim& d, double M, double N) 
         return std::nullopt;
     // 10 N / As: kN/cm2 to N/mm2.
     return Konacno(10.0 * N * (z - d.d1) / ((dT - d.d1) * a.AsT));
+}
+
+std::optional<double> VisinaPritisnuteZone(const TPresjek& p, double M, NacinPretrage nacin,
+                                           BrojacPokusaja* brojac) {
+    const TDim& d = Radni(p);
+    const Armatura a = Povrsine(d);
+    if (NulaSila(p.Nexp))
+        return DubinaSavijanje(p, d, a);
+    (void)nacin;
+    return DubinaSilom(d, a, M, p.Nexp, brojac);
 }
 
 // Restores Dim.Mexp and Dim.XII after the second axis search, also on an exception.
@@ -197,16 +218,20 @@ double IdealniMomenatInercijeI(const TPresjek& p) {
     return IdealniPresjekI(Radni(p)).JI;
 }
 
+std::optional<double> VisinaPritisnuteZone(const TPresjek& p, const Okruzenje& o) {
+    return VisinaPritisnuteZone(p, Radni(p).Mexp, o);
+}
+
 std::optional<double> VisinaPritisnuteZone(const TPresjek& p) {
-    return VisinaPritisnuteZone(p, Radni(p).Mexp);
+    return VisinaPritisnuteZone(p, Radni(p).Mexp, NacinPretrage::Brza, nullptr);
+}
+
+std::optional<double> VisinaPritisnuteZone(const TPresjek& p, double M, const Okruzenje& o) {
+    return VisinaPritisnuteZone(p, M, o.pretraga, o.brojac);
 }
 
 std::optional<double> VisinaPritisnuteZone(const TPresjek& p, double M) {
-    const TDim& d = Radni(p);
-    const Armatura a = Povrsine(d);
-    if (NulaSila(p.Nexp))
-        return DubinaSavijanje(p, d, a);
-    return DubinaSilom(d, a, M, p.Nexp);
+    return VisinaPritisnuteZone(p, M, NacinPretrage::Brza, nullptr);
 }
 
 StadijII IdealniPresjekII(const TDim& d) {
@@ -273,7 +298,7 @@ double NaponUArmaturiPriMr(TPresjek& p, const Okruzenje& o) {
     d.Mexp = Mr;
     std::optional<double> xr;
     try {
-        xr = VisinaPritisnuteZone(p, Mr);
+        xr = VisinaPritisnuteZone(p, Mr, o);
     } catch (const GreskaProracuna&) {
         // Under a tension the cracked section at the cracking moment may have no compressed
         // zone at all, although the service forces leave one: then the bars alone carry the

@@ -1,0 +1,616 @@
+#pragma once
+// The sweep of trial states that every search of the engine walks: the strain paths as
+// sequences of trial values, the step with its stall guard and its bound on trials, the
+// sign-change tracker (with the pole rule as an option), the nearest-point tracker, and the
+// fast searches that pick exactly the trial the literal scan picks.
+//
+// A path is a sequence of values that the scan reaches by adding a fixed step again and again
+// (a float strain: the step added in double and the sum rounded to float, so the strains
+// accumulate in single precision; the neutral-axis depth: a double). The literal scan walks
+// it step by step (Hod). The fast search reads the same values by their index (IndeksiraniPut):
+// inside one binade the rounded step advances by the same number of units in the last place,
+// so a run of steps is one multiplication, and the value of any index is exact.
+//
+// A fast search evaluates only some trials literally (with the same functions, messages and
+// all) and proves for the others, from an enclosure of the residual over a range of trials,
+// that none of them could be accepted; the tracker is then left as the literal scan would
+// leave it. The enclosures come from the searches (they know which quantities are monotone
+// along their paths); a range whose enclosure proves nothing is split until its trials are
+// evaluated one by one.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <type_traits>
+#include <vector>
+
+namespace nmk {
+
+// How a search finds its state: the fast search (the default everywhere) or the literal scan
+// of every trial, kept as the reference.
+enum class NacinPretrage { Brza, Doslovna };
+
+// Bound on the trials of one path. The longest legal path (a float step of 0.001 from the
+// largest strain at which it still advances, about 32768, or a neutral-axis scan of a
+// 100 m deep section) has about 2.5e7 trials; no input can make a path longer than this.
+inline constexpr std::int64_t NajvisePokusajaPuta = std::int64_t{1} << 25;
+
+inline constexpr const char* PorukaGranicaPretrage =
+    "Proračun nije moguć: pretraga stanja premašuje najveći broj pokušaja "
+    "(neodgovarajući podaci presjeka)";
+
+// Counts the work of the searches: every trial state evaluated (the literal scans count each
+// trial; the fast searches also count the states at which they bound a range).
+struct BrojacPokusaja {
+    std::int64_t pokusaji = 0;   // trial states evaluated
+    std::int64_t najduziPut = 0; // most trials on one path
+};
+
+// Throws GreskaProracuna with PorukaGranicaPretrage.
+[[noreturn]] void PrekoraceneGranicePretrage();
+
+// ---- Paths ------------------------------------------------------------------------------------
+
+// The step of a path: a float strain takes the step in double and is rounded to float; a
+// double takes it directly.
+template <class T> T Korak(T x, double korak) {
+    if constexpr (std::is_same_v<T, float>)
+        return static_cast<float>(static_cast<double>(x) + korak);
+    else
+        return x + korak;
+}
+
+// The values x0 = pocetak, x(k+1) = Korak(x(k)), readable by index. A value that the step no
+// longer changes ends the sequence (every later index has it too).
+template <class T> class NizKoraka {
+public:
+    NizKoraka(T pocetak, double korak) : korak_(korak), sljedecaX_(pocetak) {}
+
+    T operator[](std::int64_t k) {
+        Izgradi(k);
+        return Nadji(k).Vrijednost(k);
+    }
+    // True when x(k) equals x(k - 1): the step stalled at or before k (k >= 1).
+    bool Zastao(std::int64_t k) {
+        Izgradi(k);
+        return zastoj_ <= k;
+    }
+
+private:
+    // x(k0 + j) = x0 + j inc for 0 <= j < n (a stalled value repeats for ever).
+    struct Odsjecak {
+        std::int64_t k0 = 0;
+        T x0 = 0;
+        T inc = 0;
+        std::int64_t n = 1;
+        T Vrijednost(std::int64_t k) const {
+            if constexpr (std::is_same_v<T, float>)
+                return static_cast<float>(static_cast<double>(x0) +
+                                          static_cast<double>(k - k0) * static_cast<double>(inc));
+            else
+                return x0 + static_cast<double>(k - k0) * inc;
+        }
+    };
+    static constexpr std::int64_t kBeskonacno = std::numeric_limits<std::int64_t>::max() / 4;
+
+    const Odsjecak& Nadji(std::int64_t k) const {
+        auto it = std::upper_bound(odsjeci_.begin(), odsjeci_.end(), k,
+                                   [](std::int64_t x, const Odsjecak& o) { return x < o.k0; });
+        return *(it - 1);
+    }
+    void Izgradi(std::int64_t k) {
+        while (sljedeciK_ <= k && zastoj_ == kBeskonacno)
+            Produzi();
+    }
+    void Produzi();
+    // Covers the value after `zadnja` at index `sljedeci`, or ends the sequence there.
+    void Postavi(std::int64_t sljedeci, T zadnja);
+    // Number of regular steps from w0 within its binade: each lands where the formula says.
+    std::int64_t RedovniKoraci(T w0, T inc) const;
+
+    double korak_;
+    std::vector<Odsjecak> odsjeci_;
+    std::int64_t sljedeciK_ = 0; // first index not yet covered
+    T sljedecaX_;                // its value
+    std::int64_t zastoj_ = kBeskonacno;
+};
+
+// Which comes first on a path: the step (the trial takes the new value) or the trial.
+enum class Redoslijed { KorakPaProba, ProbaPaKorak };
+
+// One path of a scan: its start, its step, and where it ends. A bound is a strain (or depth)
+// that a value must lie strictly before, in the direction of the step: the value before the
+// step (staraIspred), and the trial value itself (novaIspred, or at it when novaUkljucena).
+// A step that no longer changes the value ends the path as well.
+template <class T> struct Put {
+    T pocetak = 0;
+    double korak = 0;
+    Redoslijed redoslijed = Redoslijed::KorakPaProba;
+    double staraIspred = std::numeric_limits<double>::quiet_NaN(); // NaN: no bound
+    double novaIspred = std::numeric_limits<double>::quiet_NaN();
+    bool novaUkljucena = false;
+
+    int Smjer() const { return korak > 0 ? 1 : -1; }
+    bool IspredStare(T x) const { return std::isnan(staraIspred) || Ispred(x, staraIspred); }
+    bool IspredNove(T x) const {
+        if (std::isnan(novaIspred))
+            return true;
+        return Ispred(x, novaIspred) || (novaUkljucena && static_cast<double>(x) == novaIspred);
+    }
+
+private:
+    bool Ispred(T x, double granica) const {
+        return korak > 0 ? static_cast<double>(x) < granica : static_cast<double>(x) > granica;
+    }
+};
+
+// Counts the trials of one path against the bound and in the caller's counter.
+class BrojPuta {
+public:
+    explicit BrojPuta(BrojacPokusaja* brojac) : brojac_(brojac) {}
+    BrojPuta(const BrojPuta&) = delete;
+    BrojPuta& operator=(const BrojPuta&) = delete;
+    ~BrojPuta() {
+        if (brojac_)
+            brojac_->najduziPut = std::max(brojac_->najduziPut, broj_);
+    }
+    void Jos() {
+        if (++broj_ > NajvisePokusajaPuta)
+            PrekoraceneGranicePretrage();
+        if (brojac_)
+            ++brojac_->pokusaji;
+    }
+    std::int64_t Broj() const { return broj_; }
+
+private:
+    BrojacPokusaja* brojac_;
+    std::int64_t broj_ = 0;
+};
+
+// The literal walk along a path: one trial after the other, exactly as the scan steps.
+template <class T> class Hod {
+public:
+    Hod(const Put<T>& put, BrojacPokusaja* brojac) : put_(put), x_(put.pocetak), broj_(brojac) {}
+
+    // Moves to the next trial; false when the path has ended.
+    bool Sljedeci() {
+        if (put_.redoslijed == Redoslijed::ProbaPaKorak && broj_.Broj() == 0) {
+            if (!put_.IspredNove(x_))
+                return false;
+        } else {
+            if (put_.redoslijed == Redoslijed::KorakPaProba && !put_.IspredStare(x_))
+                return false;
+            const T n = Korak(x_, put_.korak);
+            if (n == x_) {
+                zastao_ = true;
+                return false;
+            }
+            if (!put_.IspredNove(n))
+                return false;
+            prethodna_ = x_;
+            x_ = n;
+        }
+        broj_.Jos();
+        return true;
+    }
+    T Vrijednost() const { return x_; }
+    // The value before the step that reached this trial.
+    T Prethodna() const { return prethodna_; }
+    // The path ended because a step no longer changed the value.
+    bool Zastao() const { return zastao_; }
+
+private:
+    const Put<T>& put_;
+    T x_;
+    T prethodna_ = 0;
+    bool zastao_ = false;
+    BrojPuta broj_;
+};
+
+// The same path read by the index of its trials, for the fast searches.
+template <class T> class IndeksiraniPut {
+public:
+    explicit IndeksiraniPut(const Put<T>& put) : put_(put), niz_(put.pocetak, put.korak) {}
+
+    // The trial strain of trial j and the value before its step.
+    T Vrijednost(std::int64_t j) { return niz_[j + Pomak()]; }
+    T Prethodna(std::int64_t j) { return niz_[j + Pomak() - 1]; }
+
+    // The number of trials the literal walk makes, but at most one beyond the bound.
+    std::int64_t Broj() {
+        if (!broj_)
+            broj_ = Prebroji();
+        return *broj_;
+    }
+    // The literal walk ends because a step no longer changes the value.
+    bool Zastaje() {
+        const std::int64_t k = Broj() + Pomak();
+        return k >= 1 && niz_.Zastao(k) &&
+               (put_.redoslijed == Redoslijed::ProbaPaKorak || put_.IspredStare(niz_[k - 1]));
+    }
+
+private:
+    std::int64_t Pomak() const { return put_.redoslijed == Redoslijed::KorakPaProba ? 1 : 0; }
+    bool Postoji(std::int64_t j) {
+        const std::int64_t k = j + Pomak();
+        if (k >= 1 && niz_.Zastao(k))
+            return false;
+        if (put_.redoslijed == Redoslijed::KorakPaProba && !put_.IspredStare(niz_[k - 1]))
+            return false;
+        return put_.IspredNove(niz_[k]);
+    }
+    std::int64_t Prebroji() {
+        if (!Postoji(0))
+            return 0;
+        std::int64_t ima = 0, korak = 1; // trial `ima` exists
+        while (Postoji(ima + korak)) {
+            ima += korak;
+            if (ima > NajvisePokusajaPuta)
+                return NajvisePokusajaPuta + 1;
+            korak *= 2;
+        }
+        std::int64_t nema = ima + korak;
+        while (nema - ima > 1) {
+            const std::int64_t m = ima + (nema - ima) / 2;
+            (Postoji(m) ? ima : nema) = m;
+        }
+        return std::min(nema, NajvisePokusajaPuta + 1);
+    }
+
+    const Put<T>& put_;
+    NizKoraka<T> niz_;
+    std::optional<std::int64_t> broj_;
+};
+
+// ---- Trackers ---------------------------------------------------------------------------------
+
+// One trial of a sign-change search: its kind (the symmetric design has two residuals), its
+// residual, and for kind 2 the signs of the two denominators of the residual's quotients;
+// `podatak` carries what the caller needs at an accepted trial.
+struct Pokusaj {
+    int vrsta = 1;
+    double r = 0;
+    int znak1 = 0;
+    int znak2 = 0;
+    double podatak = 0;
+};
+
+// What a run of trials shares when a fast search skips it: kind, sign of the residual and
+// signs of the denominators.
+struct Potpis {
+    int vrsta = 1;
+    int znak = 0;
+    int znak1 = 0;
+    int znak2 = 0;
+};
+
+inline int Znak(double x) {
+    return x > 0 ? 1 : x < 0 ? -1 : 0;
+}
+
+// Accepts a trial whose residual changed sign since the previous one.
+//  - Pravilo::Ravnoteza: a residual of exactly zero is the balance itself: accepted after a
+//    non-zero record, never recorded (the next sign change would be lost).
+//  - Pravilo::Proizvod: accepted when the product of this and the previous residual is
+//    negative (so a zero is never accepted); every trial becomes the record.
+//  - polovi: a trial is compared only with one of its own kind, and a residual of kind 2 is a
+//    quotient: when one of its denominators changes sign as well, the residual jumped through
+//    infinity; that sign change is a pole, not a solution.
+class PromjenaZnaka {
+public:
+    enum class Pravilo { Ravnoteza, Proizvod };
+    PromjenaZnaka(Pravilo pravilo, bool polovi) : pravilo_(pravilo), polovi_(polovi) {}
+
+    bool Prihvati(const Pokusaj& t) {
+        bool prihvacen = false;
+        if (pravilo_ == Pravilo::Ravnoteza) {
+            prihvacen = ima_ && (t.r == 0 || (t.r < 0) != (pret_.r < 0));
+            if (t.r != 0)
+                Zapisi(t);
+            return prihvacen;
+        }
+        prihvacen =
+            ima_ && t.r * pret_.r < 0 &&
+            (!polovi_ || (t.vrsta == pret_.vrsta &&
+                          (t.vrsta == 1 || (t.znak1 == pret_.znak1 && t.znak2 == pret_.znak2 &&
+                                            t.znak1 != 0 && t.znak2 != 0))));
+        Zapisi(t);
+        return prihvacen;
+    }
+    // True when a trial of this signature cannot be accepted after the record: a non-zero
+    // residual of the record's sign (whatever the kinds and denominators).
+    bool NeMijenja(const Potpis& s) const { return ima_ && s.znak != 0 && s.znak == Znak(pret_.r); }
+    // Records the last trial of a run that a fast search skipped.
+    void Zapisi(const Pokusaj& t) {
+        pret_ = t;
+        ima_ = true;
+    }
+    void Zapisi(const Potpis& s) {
+        Zapisi(Pokusaj{s.vrsta, static_cast<double>(s.znak), s.znak1, s.znak2, 0});
+    }
+    void Obrisi() { ima_ = false; }
+
+private:
+    Pravilo pravilo_;
+    bool polovi_;
+    bool ima_ = false;
+    Pokusaj pret_;
+};
+
+// Keeps the trial whose value lies nearest to the target: strictly nearer than every earlier
+// one, so the first of equally near trials wins. With samoPozitivne only positive values
+// take part.
+class NajblizaTacka {
+public:
+    NajblizaTacka(float cilj, bool samoPozitivne) : cilj_(cilj), samoPozitivne_(samoPozitivne) {}
+    // True when trial j became the nearest so far.
+    bool Probaj(std::int64_t j, float m) {
+        if (samoPozitivne_ && !(m > 0))
+            return false;
+        const float razlika = std::fabs(cilj_ - m);
+        if (!(razlika < najbolje_))
+            return false;
+        najbolje_ = razlika;
+        indeks_ = j;
+        return true;
+    }
+    std::optional<std::int64_t> Indeks() const { return indeks_; }
+    float Najbolje() const { return najbolje_; }
+    float Cilj() const { return cilj_; }
+    bool SamoPozitivne() const { return samoPozitivne_; }
+
+private:
+    float cilj_;
+    bool samoPozitivne_;
+    float najbolje_ = 3.4e38f;
+    std::optional<std::int64_t> indeks_;
+};
+
+// ---- Enclosures -------------------------------------------------------------------------------
+
+// A closed interval of reals; the arithmetic gives an interval that holds every result of
+// the operation on members (to double rounding, which the callers' margins cover).
+struct Raspon {
+    double od = 0;
+    double do_ = 0;
+
+    static Raspon Od(double a, double b) { return {std::min(a, b), std::max(a, b)}; }
+    static Raspon Tacka(double a) { return {a, a}; }
+    Raspon Prosiren(double e) const { return {od - e, do_ + e}; }
+    bool Konacan() const { return std::isfinite(od) && std::isfinite(do_); }
+    bool Iznad(double x) const { return od > x; }
+    bool Ispod(double x) const { return do_ < x; }
+    double Najveci() const { return std::max(std::fabs(od), std::fabs(do_)); }
+    // Sign of every member when the interval keeps clear of [-e, e]; 0 when it does not.
+    int Znak(double e) const { return od > e ? 1 : do_ < -e ? -1 : 0; }
+};
+
+inline Raspon operator+(Raspon a, Raspon b) {
+    return {a.od + b.od, a.do_ + b.do_};
+}
+inline Raspon operator-(Raspon a, Raspon b) {
+    return {a.od - b.do_, a.do_ - b.od};
+}
+inline Raspon operator*(Raspon a, Raspon b) {
+    const double p[] = {a.od * b.od, a.od * b.do_, a.do_ * b.od, a.do_ * b.do_};
+    return {*std::min_element(p, p + 4), *std::max_element(p, p + 4)};
+}
+inline Raspon operator*(double c, Raspon a) {
+    return Raspon::Od(c * a.od, c * a.do_);
+}
+// The quotient, when the divisor keeps clear of zero.
+inline std::optional<Raspon> Podijeli(Raspon a, Raspon b) {
+    if (!(b.od > 0 || b.do_ < 0))
+        return std::nullopt;
+    const double p[] = {a.od / b.od, a.od / b.do_, a.do_ / b.od, a.do_ / b.do_};
+    return Raspon{*std::min_element(p, p + 4), *std::max_element(p, p + 4)};
+}
+
+// ---- Fast searches ----------------------------------------------------------------------------
+
+// The first trial of 0 .. broj - 1 that the tracker accepts and `uslov` admits, found as the
+// literal scan finds it, with the tracker left as the literal scan leaves it.
+//  - proba(j) evaluates trial j literally (messages and all) and returns it;
+//  - izvjesno(i, j) returns the signature that every trial of i .. j certainly has (none of
+//    them showing a message), or nothing;
+//  - uslov(j, pokusaj) tells whether an accepted trial is taken.
+// A range with a certain signature is skipped: only its first trial can change sign against
+// the record. With tacanZapis the last trial of a skipped range is evaluated to become the
+// record (a tracker that multiplies residuals needs their values); otherwise the signature
+// is recorded.
+template <class Proba, class Izvjesno, class Uslov>
+std::optional<std::int64_t> PrvaPromjena(std::int64_t broj, PromjenaZnaka& t, Proba&& proba,
+                                         Izvjesno&& izvjesno, Uslov&& uslov, bool tacanZapis) {
+    constexpr std::int64_t kPojedinacno = 8;
+    auto jedan = [&](std::int64_t k) {
+        const Pokusaj p = proba(k);
+        return t.Prihvati(p) && uslov(k, p);
+    };
+    // Ranges still to be done, in the order of the scan (the last is done first).
+    std::vector<std::pair<std::int64_t, std::int64_t>> stek;
+    if (broj > 0)
+        stek.emplace_back(0, broj - 1);
+    while (!stek.empty()) {
+        const auto [i, j] = stek.back();
+        stek.pop_back();
+        if (j - i + 1 <= kPojedinacno) {
+            for (std::int64_t k = i; k <= j; ++k)
+                if (jedan(k))
+                    return k;
+            continue;
+        }
+        if (const std::optional<Potpis> s = izvjesno(i, j)) {
+            if (!t.NeMijenja(*s) && jedan(i))
+                return i;
+            if (tacanZapis)
+                t.Zapisi(proba(j));
+            else
+                t.Zapisi(*s);
+            continue;
+        }
+        const std::int64_t m = i + (j - i) / 2;
+        stek.emplace_back(m + 1, j);
+        stek.emplace_back(i, m);
+    }
+    return std::nullopt;
+}
+
+// The nearest-point search over trials 0 .. broj - 1 whose values do not decrease along the
+// index (to the margin of their rounding): the trial the literal scan keeps.
+//  - vrijednost(j) evaluates trial j literally (in the order of the scan);
+//  - procjena(j) evaluates it without showing anything, for the guess;
+//  - granice(i, j) returns an interval that certainly holds the computed value of every trial
+//    of i .. j (none of them showing a message), or nothing.
+// First a guess (a bisection for the target) gives a distance that the best trial reaches at
+// most; then every range whose values certainly lie farther (or are certainly left out) is
+// skipped, and the rest are evaluated in order by the tracker.
+template <class Vrijednost, class Procjena, class Granice>
+void NajblizaBrzo(std::int64_t broj, NajblizaTacka& t, Vrijednost&& vrijednost, Procjena&& procjena,
+                  Granice&& granice) {
+    if (broj <= 0)
+        return;
+    // The guess: the first trial whose value reaches the target, and its neighbours.
+    std::int64_t lo = 0, hi = broj - 1;
+    while (lo < hi) {
+        const std::int64_t m = lo + (hi - lo) / 2;
+        if (procjena(m) < t.Cilj())
+            lo = m + 1;
+        else
+            hi = m;
+    }
+    NajblizaTacka proba(t.Cilj(), t.SamoPozitivne());
+    for (std::int64_t k = std::max<std::int64_t>(0, lo - 1); k <= std::min(broj - 1, lo + 1); ++k)
+        proba.Probaj(k, procjena(k));
+    const double B = proba.Najbolje();
+    const bool imaB = proba.Indeks().has_value();
+    // A computed distance above B: the real difference beyond B by a relative 2^-20 rounds
+    // to a float above B.
+    const double prag = B + std::fabs(B) * 0x1.0p-20 + 1e-44;
+    auto preskoci = [&](std::int64_t i, std::int64_t j) {
+        const std::optional<Raspon> g = granice(i, j);
+        if (!g || !g->Konacan())
+            return false;
+        if (t.SamoPozitivne() && g->do_ <= 0)
+            return true; // every value certainly left out
+        if (!imaB)
+            return false;
+        return g->od - t.Cilj() > prag || t.Cilj() - g->do_ > prag;
+    };
+    constexpr std::int64_t kPojedinacno = 8;
+    std::vector<std::pair<std::int64_t, std::int64_t>> stek{{0, broj - 1}};
+    while (!stek.empty()) {
+        const auto [i, j] = stek.back();
+        stek.pop_back();
+        if (j - i + 1 <= kPojedinacno) {
+            for (std::int64_t k = i; k <= j; ++k)
+                t.Probaj(k, vrijednost(k));
+            continue;
+        }
+        if (preskoci(i, j))
+            continue;
+        const std::int64_t m = i + (j - i) / 2;
+        stek.emplace_back(m + 1, j);
+        stek.emplace_back(i, m);
+    }
+}
+
+// ---- The ultimate strain states -----------------------------------------------------------
+
+// The ultimate strain states of a section, in the order the ultimate-moment search walks
+// them (an interaction curve walks the same states):
+//  - path 1: the tension steel at its limit eaMax, the top strain raised from 0 in steps of
+//    0.001 while below 3.4989, so that its last state lies just under 3.5;
+//  - path 2: the top strain 3.5, the steel strain lowered from eaMax in steps of 0.001 while
+//    the neutral axis stays inside the section (down to -3.5 d2 / h, where it reaches the
+//    bottom face; never below -3.5);
+//  - the fifth domain: the top strain from 3.5 down to 2 in 1500 steps about the pivot at
+//    3h/7 (the bottom strain (14 - 4 eTop) / 3).
+struct GranicniPutevi {
+    Put<float> put1;
+    Put<float> put2;
+    static constexpr int KoraciPetogPodrucja = 1500;
+};
+GranicniPutevi PuteviGranicnihStanja(float eaMax, double d2, double h);
+
+// The strains of step i (0 .. 1500) of the fifth domain.
+struct StanjePetog {
+    float eTop = 0;
+    float eBot = 0;
+};
+StanjePetog StanjePetogPodrucja(int i);
+
+// ---- Implementation of the step sequence ----------------------------------------------------
+
+template <class T> std::int64_t NizKoraka<T>::RedovniKoraci(T w0, T inc) const {
+    // |w| in [2^(e-1), 2^e); u its unit in the last place.
+    int e = 0;
+    std::frexp(static_cast<double>(w0), &e);
+    const double u = std::ldexp(1.0, e - std::numeric_limits<T>::digits);
+    const double aw = std::fabs(static_cast<double>(w0));
+    const double ai = std::fabs(static_cast<double>(inc));
+    const double ac = std::fabs(korak_);
+    const bool odNule = (korak_ > 0) == (w0 > 0);
+    // A step from w is regular while w and its exact sum stay clear of the binade's ends by
+    // a few units.
+    const double prostor =
+        odNule ? std::ldexp(1.0, e) - ac - 4 * u - aw : aw - std::ldexp(1.0, e - 1) - ac - 4 * u;
+    if (!(prostor > 0))
+        return 0;
+    return static_cast<std::int64_t>(std::floor(prostor / ai));
+}
+
+template <class T> void NizKoraka<T>::Postavi(std::int64_t sljedeci, T zadnja) {
+    const T n = Korak(zadnja, korak_);
+    if (n == zadnja) { // the step no longer changes the value: it repeats from here on
+        odsjeci_.push_back({sljedeci, zadnja, 0, kBeskonacno});
+        sljedeciK_ = kBeskonacno;
+        zastoj_ = sljedeci;
+        return;
+    }
+    sljedeciK_ = sljedeci;
+    sljedecaX_ = n;
+}
+
+template <class T> void NizKoraka<T>::Produzi() {
+    const std::int64_t k = sljedeciK_;
+    const T v = sljedecaX_;
+    auto eksponent = [](T x) {
+        int e = 0;
+        std::frexp(static_cast<double>(x), &e);
+        return e;
+    };
+    const double av = std::fabs(static_cast<double>(v));
+    if (std::isfinite(av) && av >= std::numeric_limits<T>::min() && av > 8 * std::fabs(korak_)) {
+        const T v1 = Korak(v, korak_);
+        const T v2 = Korak(v1, korak_);
+        const T v3 = Korak(v2, korak_);
+        const int e = eksponent(v);
+        const T inc = v2 - v1;
+        if (eksponent(v1) == e && eksponent(v2) == e && eksponent(v3) == e && inc != 0 &&
+            v3 - v2 == inc && (v1 > 0) == (v > 0) && (v3 > 0) == (v > 0)) {
+            // The first step may still round a tie its own way; from v1 on every step adds inc.
+            const bool odPrve = v1 - v == inc;
+            const T w0 = odPrve ? v : v1;
+            const std::int64_t k0 = odPrve ? k : k + 1;
+            const std::int64_t J = RedovniKoraci(w0, inc);
+            if (J >= 2) {
+                const std::int64_t n = J + 2; // the steps from w(0) .. w(J) are regular
+                const Odsjecak o{k0, w0, inc, n};
+                const T zadnja = o.Vrijednost(k0 + n - 1);
+                if (Korak(o.Vrijednost(k0 + n - 2), korak_) == zadnja) {
+                    if (!odPrve)
+                        odsjeci_.push_back({k, v, 0, 1});
+                    odsjeci_.push_back(o);
+                    Postavi(k0 + n, zadnja);
+                    return;
+                }
+            }
+        }
+    }
+    odsjeci_.push_back({k, v, 0, 1});
+    Postavi(k + 1, v);
+}
+
+} // namespace nmk
