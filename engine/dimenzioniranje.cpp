@@ -45,6 +45,14 @@ struct Proracun {
     float sigmaA5(Sloj s, double eBot, double eTop) const {
         return nmk::sigmaA5(d, celik, s, eBot, eTop);
     }
+    bool Doslovno() const { return o.pretraga == NacinPretrage::Doslovna; }
+    // What the fast searches prove their ranges with: a real section and material.
+    bool Pogodno() const {
+        for (double x : {d.b, d.b0, d.h0, d.h, dd(), p.fB, p.sigv, celik.Es})
+            if (!(x > 0) || !std::isfinite(x))
+                return false;
+        return std::isfinite(d.d1) && d.d1 >= 0 && d.d2 < d.h;
+    }
 };
 
 float UFloat(double x) {
@@ -157,16 +165,53 @@ Put<float> PutPodrucja3(const GraniceDilatacija& g) {
 // The trial of the scan whose reduced moment mu(ea, eb) lies nearest to mu_sd; only positive
 // moments take part when samoPozitivne. `stanje(x)` gives the strains (ea, eb) of the trial
 // strain x. Returns the strain of the trial kept, or `nista` when none was.
+//
+// The fast search: along both scans the strain at every depth above the tension steel grows
+// (domain 2 raises eb with ea fixed and positive; domain 3 lowers ea with eb at 3.5, ea not
+// below 0), so the concrete's moment about the tension steel, mu, does not decrease; the
+// values of a stretch of trials lie between those at its ends (widened by their rounding).
 template <class Stanje>
 float NajbliziMoment(Proracun& c, const Put<float>& put, bool samoPozitivne, float nista,
                      Stanje&& stanje) {
     NajblizaTacka t(c.muSd, samoPozitivne);
     float najbolja = nista;
-    for (Hod<float> hod(put, c.o.brojac); hod.Sljedeci();) {
-        const auto [ea, eb] = stanje(hod.Vrijednost());
-        if (t.Probaj(0, c.mu(ea, eb)))
-            najbolja = hod.Vrijednost();
+    IndeksiraniPut<float> ip(put);
+    const bool brzo =
+        !c.Doslovno() && c.Pogodno() && ip.Broj() > 0 && ip.Broj() <= NajvisePokusajaPuta &&
+        stanje(ip.Vrijednost(ip.Broj() - 1)).first >= 0 && stanje(ip.Vrijednost(0)).first > 0;
+    if (!brzo) {
+        for (Hod<float> hod(put, c.o.brojac); hod.Sljedeci();) {
+            const auto [ea, eb] = stanje(hod.Vrijednost());
+            if (t.Probaj(0, c.mu(ea, eb)))
+                najbolja = hod.Vrijednost();
+        }
+        return najbolja;
     }
+    Zapamceno<ZonaZaPretragu> zone;
+    auto zona = [&](std::int64_t j) -> const ZonaZaPretragu& {
+        return zone.Daj(j, [&](std::int64_t jj) {
+            Izbroji(c.o.brojac);
+            const auto [ea, eb] = stanje(ip.Vrijednost(jj));
+            return ZonaUStanju(c.d, ea, eb);
+        });
+    };
+    auto vrijednost = [&](std::int64_t j) {
+        Izbroji(c.o.brojac);
+        const auto [ea, eb] = stanje(ip.Vrijednost(j));
+        return c.mu(ea, eb);
+    };
+    auto procjena = [&](std::int64_t j) { return zona(j).mu; };
+    auto granice = [&](std::int64_t i, std::int64_t j) -> std::optional<Raspon> {
+        const ZonaZaPretragu a = zona(i);
+        const ZonaZaPretragu& b = zona(j);
+        if (!a.ispravna || !b.ispravna || (c.zakon && std::max(a.e0, b.e0) > 3.5 - 1e-9))
+            return std::nullopt;
+        const double g = 2 * std::max(a.gMu, b.gMu);
+        return Raspon{a.mu - g, b.mu + g};
+    };
+    NajblizaBrzo(ip.Broj(), t, vrijednost, procjena, granice);
+    if (const std::optional<std::int64_t> j = t.Indeks())
+        najbolja = ip.Vrijednost(*j);
     return najbolja;
 }
 
@@ -217,6 +262,59 @@ Pokusaj PetiPokusaj(const Proracun& c, const Peto& s, int i) {
     return {2, static_cast<float>(omegaN - omegaM), Znak(nazivnikN), Znak(nazivnikM), omegaN};
 }
 
+// Over steps i .. j of the fifth domain the residual's quantities lie in the intervals of
+// RasponPetog. With both layers certainly yielding, the denominators are the constants every
+// step computes; otherwise they must keep clear of zero (and the moment's denominator of the
+// band that makes a step of kind 1).
+std::optional<Potpis> IzvjesnostPetog(const Proracun& c, const Peto& s, int i, int j) {
+    Izbroji(c.o.brojac);
+    const PetoURasponu r = RasponPetog(c.d, c.celik, c.p.fB, i, j);
+    if (!r.momentIzvjestan)
+        return std::nullopt;
+    constexpr double kFloat = 0x1.0p-22;
+    const double sigv = c.p.sigv, h = c.d.h;
+    Raspon nazivnikN, nazivnikM;
+    if (r.sigurnoTeku) {
+        const double sv = static_cast<float>(sigv);
+        const double nM = s.krakGore * sv - s.krakDole * sv;
+        if (std::fabs(nM) <= 1e-16) { // kind 1: the moment alone decides
+            const Raspon m = Raspon::Tacka(s.mu5) - r.moment;
+            const int z = m.Znak(1e-14 * (std::fabs(s.mu5) + r.moment.Najveci()) + 1e-36);
+            if (z == 0 || !m.Konacan())
+                return std::nullopt;
+            return Potpis{1, z, 0, 0};
+        }
+        nazivnikN = Raspon::Tacka((sv + sv) / sigv);
+        nazivnikM = Raspon::Tacka(nM);
+    } else {
+        const double pad = 1e-14 * (r.sTop.Najveci() + r.sBot.Najveci()) *
+                           (1 + std::fabs(s.krakGore) + std::fabs(s.krakDole));
+        nazivnikN = (1 / sigv) * (r.sBot + r.sTop);
+        nazivnikM = s.krakGore * r.sTop - s.krakDole * r.sBot;
+        if (nazivnikN.Znak(pad / sigv + 1e-300) == 0 || nazivnikM.Znak(1e-16 + pad) == 0)
+            return std::nullopt;
+    }
+    const std::optional<Raspon> omegaN = Podijeli(Raspon::Tacka(s.nu5) - r.a5, nazivnikN);
+    const std::optional<Raspon> omegaM =
+        Podijeli(Raspon::Tacka(s.mu5) - r.moment, (1 / (sigv * h)) * nazivnikM);
+    if (!omegaN || !omegaM)
+        return std::nullopt;
+    const Raspon oN = omegaN->Prosiren(kFloat * omegaN->Najveci() + 1e-38);
+    const Raspon oM = omegaM->Prosiren(kFloat * omegaM->Najveci() + 1e-38);
+    const Raspon rez = oN - oM;
+    const int z = rez.Znak(kFloat * (oN.Najveci() + oM.Najveci()) + 1e-36);
+    if (z == 0 || !rez.Konacan())
+        return std::nullopt;
+    return Potpis{2, z, Znak(nazivnikN.od), Znak(nazivnikM.od)};
+}
+
+// The fast search proves its ranges on a section whose flange is not narrower than its web
+// and whose layers lie inside it.
+bool PogodnoPeto(const Proracun& c) {
+    const TDim& d = c.d;
+    return c.Pogodno() && d.b >= d.b0 && d.d1 > 0 && d.d1 < d.h && d.d2 > 0;
+}
+
 // Fifth domain, symmetric: the strain turns about the pivot from 3.5 at the top down to
 // 2 per mille over the whole depth. Returns false when no state was accepted; the areas and
 // strains are then 0.
@@ -228,17 +326,34 @@ bool PetoPodrucje(Proracun& c) {
     const Peto s{UFloat(d.M * 1000 / (h * h * d.b * p.fB)), UFloat(-p.Nu * 10 / (d.b * h * p.fB)),
                  h - c.yc() - d.d1, c.yc() - d.d2};
     PromjenaZnaka t(PromjenaZnaka::Pravilo::Proizvod, true);
+    constexpr int kKoraka = GranicniPutevi::KoraciPetogPodrucja + 1;
     std::optional<int> nadjen;
     float omegaN = 0;
-    BrojPuta broj(c.o.brojac);
-    for (int i = 0; i <= GranicniPutevi::KoraciPetogPodrucja; ++i) {
-        broj.Jos();
-        const Pokusaj t1 = PetiPokusaj(c, s, i);
-        if (t.Prihvati(t1)) {
-            nadjen = i;
-            omegaN = static_cast<float>(t1.podatak);
-            break;
+    if (c.Doslovno() || !PogodnoPeto(c)) {
+        BrojPuta broj(c.o.brojac);
+        for (int i = 0; i < kKoraka; ++i) {
+            broj.Jos();
+            const Pokusaj t1 = PetiPokusaj(c, s, i);
+            if (t.Prihvati(t1)) {
+                nadjen = i;
+                omegaN = static_cast<float>(t1.podatak);
+                break;
+            }
         }
+    } else {
+        auto proba = [&](std::int64_t i) {
+            Izbroji(c.o.brojac);
+            return PetiPokusaj(c, s, static_cast<int>(i));
+        };
+        auto izvjesno = [&](std::int64_t i, std::int64_t j) {
+            return IzvjesnostPetog(c, s, static_cast<int>(i), static_cast<int>(j));
+        };
+        auto uzmi = [&](std::int64_t i, const Pokusaj& t1) {
+            nadjen = static_cast<int>(i);
+            omegaN = static_cast<float>(t1.podatak);
+            return true;
+        };
+        PrvaPromjena(kKoraka, t, proba, izvjesno, uzmi, false);
     }
     if (!nadjen) {
         d.AsC = d.AsT = d.epsa = d.epsb = 0;
@@ -323,31 +438,36 @@ SimetricniPutevi PuteviSimetricni(const Proracun& c, float ea0) {
     return s;
 }
 
-// The symmetric search over domains 1 to 4 from the steel strain ea0. Returns false when no
-// state balances the forces.
-bool SimetricnaPretraga(Proracun& c, float ea0) {
-    TPresjek& p = c.p;
-    TDim& d = c.d;
+Simetricni NormiranoSimetricno(const Proracun& c) {
+    const TDim& d = c.d;
     const double dd = c.dd();
-    const Simetricni s{UFloat(d.M * 1000 / (dd * dd * d.b * p.fB)),
-                       UFloat(-p.Nu * 10 / (dd * d.b * p.fB))};
+    return {UFloat(d.M * 1000 / (dd * dd * d.b * c.p.fB)),
+            UFloat(-c.p.Nu * 10 / (dd * d.b * c.p.fB))};
+}
+
+// Takes an accepted trial (ea, eb); `samoSaArmaturom` takes it only when it needs
+// reinforcement.
+bool UzmiSimetricno(Proracun& c, float ea, float eb, const Pokusaj& pokusaj, bool samoSaArmaturom) {
+    TDim& d = c.d;
+    const double As = Konacno(pokusaj.podatak * d.b * c.dd() * c.p.fB / c.p.sigv);
+    if (samoSaArmaturom && !(As > 0))
+        return false;
+    d.epsa = ea;
+    d.epsb = eb;
+    // A negative area means the faces need no reinforcement.
+    d.AsT = d.AsC = std::max(As, 0.0);
+    return true;
+}
+
+// The symmetric search over domains 1 to 4 from the steel strain ea0, trial by trial.
+// Returns false when no state balances the forces.
+bool SimetricnaPretragaDoslovno(Proracun& c, float ea0) {
+    const Simetricni s = NormiranoSimetricno(c);
     const SimetricniPutevi putevi = PuteviSimetricni(c, ea0);
     PromjenaZnaka t(PromjenaZnaka::Pravilo::Proizvod, true);
-    // Takes an accepted trial (ea, eb); `samoSaArmaturom` takes it only when it needs
-    // reinforcement.
-    auto uzmi = [&](float ea, float eb, const Pokusaj& pokusaj, bool samoSaArmaturom) {
-        const double As = Konacno(pokusaj.podatak * d.b * dd * p.fB / p.sigv);
-        if (samoSaArmaturom && !(As > 0))
-            return false;
-        d.epsa = ea;
-        d.epsb = eb;
-        // A negative area means the faces need no reinforcement.
-        d.AsT = d.AsC = std::max(As, 0.0);
-        return true;
-    };
     auto probaj = [&](float ea, float eb, bool samoSaArmaturom) {
         const Pokusaj pokusaj = SimetricniPokusaj(c, s, ea, eb);
-        return t.Prihvati(pokusaj) && uzmi(ea, eb, pokusaj, samoSaArmaturom);
+        return t.Prihvati(pokusaj) && UzmiSimetricno(c, ea, eb, pokusaj, samoSaArmaturom);
     };
     // Path 1: the steel at ea0, the concrete strain raised from the state in which the
     // compression layer is unstrained.
@@ -381,6 +501,140 @@ bool SimetricnaPretraga(Proracun& c, float ea0) {
             if (probaj(hod.Vrijednost(), 3.5f, true))
                 return true;
     return false;
+}
+
+// What bounds the symmetric residual at one state: the compressed zone, the stresses of
+// the two layers with the bound of their rounding, and the layers' strains.
+struct MjeraSimetricna {
+    ZonaZaPretragu zona;
+    double sC = 0;
+    double sT = 0;
+    double gS = 0;
+    double epsC = 0;
+    double epsT = 0;
+};
+
+MjeraSimetricna IzmjeriSimetricno(const Proracun& c, float ea, float eb) {
+    Izbroji(c.o.brojac);
+    MjeraSimetricna m;
+    m.zona = ZonaUStanju(c.d, ea, eb);
+    m.sC = c.sigmaA(Sloj::Pritisnuti, eb, ea);
+    m.sT = c.sigmaA(Sloj::Zategnuti, eb, ea);
+    m.gS = GreskaNapona(c.celik, eb, ea, c.d.d1 / c.dd());
+    m.epsC = DilatacijaSloja(c.d, Sloj::Pritisnuti, eb, ea);
+    m.epsT = DilatacijaSloja(c.d, Sloj::Zategnuti, eb, ea);
+    return m;
+}
+
+// Between two states of a path of the symmetric search every quantity of the residual lies
+// between its values there: the concrete force and its moment about the top face grow along
+// every path (the strain at every depth grows), and each layer's strain is linear along it.
+// With both layers certainly yielding the trials are of kind 1 (the force alone decides);
+// otherwise they are certainly of kind 2 when the two stresses keep apart, and the quotients
+// of the residual are bounded when their denominators keep clear of zero. Nothing is
+// certain where the concrete law could show its message.
+std::optional<Potpis> IzvjesnostSimetricnog(const Proracun& c, const Simetricni& s,
+                                            const MjeraSimetricna& a, const MjeraSimetricna& b) {
+    if (!a.zona.ispravna || !b.zona.ispravna)
+        return std::nullopt;
+    if (c.zakon && std::max(a.zona.e0, b.zona.e0) > 3.5 - 1e-9)
+        return std::nullopt;
+    constexpr double kFloat = 0x1.0p-22; // rounding of a float result, with room
+    const Raspon om = Raspon::Od(a.zona.omegaB, b.zona.omegaB)
+                          .Prosiren(2 * std::max(a.zona.gOmega, b.zona.gOmega));
+    const Raspon Q = Raspon::Od(a.zona.Q, b.zona.Q).Prosiren(2 * std::max(a.zona.gQ, b.zona.gQ));
+    const double gS = 2 * std::max(a.gS, b.gS);
+    const Raspon sC = Raspon::Od(a.sC, b.sC).Prosiren(gS);
+    const Raspon sT = Raspon::Od(a.sT, b.sT).Prosiren(gS);
+    const Raspon sila = Raspon::Tacka(s.nu) - om;
+    if (SigurnoTece(c.celik, std::min(a.epsC, b.epsC)) &&
+        SigurnoTece(c.celik, std::min(a.epsT, b.epsT))) {
+        const int z = sila.Znak(1e-14 * (std::fabs(s.nu) + om.Najveci()) + 1e-36);
+        if (z == 0 || !sila.Konacan())
+            return std::nullopt;
+        return Potpis{1, z, 0, 0};
+    }
+    const Raspon razlika = sC - sT;
+    const int znak1 = razlika.Znak(1e-16 + 1e-12 * (sC.Najveci() + sT.Najveci()));
+    const TDim& d = c.d;
+    const double dd = c.dd(), sigv = c.p.sigv, y = c.yc();
+    const double kC = d.h - y - d.d1, kT = y - d.d2;
+    const Raspon nazivnikM = (1 / (dd * sigv)) * (kC * sC + kT * sT);
+    const int znak2 = nazivnikM.Znak(
+        1e-14 * (std::fabs(kC) * sC.Najveci() + std::fabs(kT) * sT.Najveci()) / (dd * sigv) +
+        1e-300);
+    if (znak1 == 0 || znak2 == 0)
+        return std::nullopt;
+    const double c0 = (d.h - y) / dd;
+    const Raspon moment =
+        (c0 * om - Q).Prosiren(1e-14 * (std::fabs(c0) * om.Najveci() + Q.Najveci()));
+    const std::optional<Raspon> omegaN = Podijeli(sigv * sila, razlika);
+    const std::optional<Raspon> omegaM = Podijeli(Raspon::Tacka(s.mu) - moment, nazivnikM);
+    if (!omegaN || !omegaM)
+        return std::nullopt;
+    const Raspon oN = omegaN->Prosiren(kFloat * omegaN->Najveci() + 1e-38);
+    const Raspon oM = omegaM->Prosiren(kFloat * omegaM->Najveci() + 1e-38);
+    const Raspon r = oN - oM;
+    const int z = r.Znak(kFloat * (oN.Najveci() + oM.Najveci()) + 1e-36);
+    if (z == 0 || !r.Konacan())
+        return std::nullopt;
+    return Potpis{2, z, znak1, znak2};
+}
+
+// The symmetric search by the fast search along each path: the same trials are accepted and
+// taken as by the literal walk.
+bool SimetricnaPretragaBrzo(Proracun& c, float ea0) {
+    const Simetricni s = NormiranoSimetricno(c);
+    const SimetricniPutevi putevi = PuteviSimetricni(c, ea0);
+    PromjenaZnaka t(PromjenaZnaka::Pravilo::Proizvod, true);
+    // One path: stanje(x) gives the state of the trial strain x, samoSa(j) whether trial j
+    // is taken only when it needs reinforcement.
+    auto put = [&](const Put<float>& putanja, auto stanje, auto samoSa) {
+        IndeksiraniPut<float> ip(putanja);
+        Zapamceno<MjeraSimetricna> mjere;
+        auto mjera = [&](std::int64_t j) -> const MjeraSimetricna& {
+            return mjere.Daj(j, [&](std::int64_t jj) {
+                const auto [ea, eb] = stanje(ip.Vrijednost(jj));
+                return IzmjeriSimetricno(c, ea, eb);
+            });
+        };
+        auto proba = [&](std::int64_t j) {
+            Izbroji(c.o.brojac);
+            const auto [ea, eb] = stanje(ip.Vrijednost(j));
+            return SimetricniPokusaj(c, s, ea, eb);
+        };
+        auto izvjesno = [&](std::int64_t i, std::int64_t j) {
+            const MjeraSimetricna a = mjera(i);
+            return IzvjesnostSimetricnog(c, s, a, mjera(j));
+        };
+        auto uslov = [&](std::int64_t j, const Pokusaj& pokusaj) {
+            const auto [ea, eb] = stanje(ip.Vrijednost(j));
+            return UzmiSimetricno(c, ea, eb, pokusaj, samoSa(ip, j));
+        };
+        return PrvaPromjenaNaPutu(ip, t, proba, izvjesno, uslov, false).has_value();
+    };
+    auto naEa0 = [ea0](float x) { return std::pair{ea0, x}; };
+    auto na35 = [](float x) { return std::pair{x, 3.5f}; };
+    auto nikad = [](IndeksiraniPut<float>&, std::int64_t) { return false; };
+    auto uvijek = [](IndeksiraniPut<float>&, std::int64_t) { return true; };
+    auto produzetak = [](IndeksiraniPut<float>& ip, std::int64_t j) {
+        return ip.Prethodna(j) <= 0.0011;
+    };
+    if (put(putevi.put1, naEa0, nikad) || put(putevi.put2, na35, produzetak))
+        return true;
+    t.Obrisi();
+    if (put(putevi.dopuna1, naEa0, uvijek))
+        return true;
+    return putevi.dubokiSloj && put(putevi.dopuna2, na35, uvijek);
+}
+
+// The symmetric search over domains 1 to 4 from the steel strain ea0. Returns false when no
+// state balances the forces. The fast search proves its ranges for a positive ea0 (path 1
+// then keeps the neutral axis above the tension steel).
+bool SimetricnaPretraga(Proracun& c, float ea0) {
+    if (c.Doslovno() || !c.Pogodno() || !(ea0 > 0) || !std::isfinite(ea0))
+        return SimetricnaPretragaDoslovno(c, ea0);
+    return SimetricnaPretragaBrzo(c, ea0);
 }
 
 // Symmetric design in domains 1 to 4, falling back to the fifth domain when no state

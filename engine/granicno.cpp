@@ -6,7 +6,9 @@
 #include "engine/pretraga.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
+#include <utility>
 
 namespace nmk {
 
@@ -103,8 +105,8 @@ double Moment14(const Kontekst& k, const Normirano14& n, float ea, float eb) {
 // of these domains hold, and there the fifth domain begins, so the two scans leave no band of
 // normal forces between them in which no state could be found. The record of the residual
 // carries over from path 1 to path 2.
-std::optional<Stanje> Podrucja1do4(const TPresjek& p, const Kontekst& k, const GranicniPutevi& g,
-                                   PromjenaZnaka& zapis) {
+std::optional<Stanje> Podrucja1do4Doslovno(const TPresjek& p, const Kontekst& k,
+                                           const GranicniPutevi& g, PromjenaZnaka& zapis) {
     const Normirano14 n = Normiraj14(p, k);
     const float eaMax = g.put2.pocetak;
     auto probaj = [&](float ea, float eb) { return zapis.Prihvati({1, Ostatak14(k, n, ea, eb)}); };
@@ -115,6 +117,108 @@ std::optional<Stanje> Podrucja1do4(const TPresjek& p, const Kontekst& k, const G
         if (probaj(hod.Vrijednost(), 3.5f))
             return Stanje{hod.Vrijednost(), 3.5f, false, Moment14(k, n, hod.Vrijednost(), 3.5f)};
     return std::nullopt;
+}
+
+// ---- The fast search of domains 1 to 4 ---------------------------------------------------------
+
+// What bounds the residual at one state: the compressed zone and the stresses of the two
+// layers, with bounds of their rounding.
+struct Mjera14 {
+    ZonaZaPretragu zona;
+    double sC = 0;
+    double sT = 0;
+    double gS = 0;
+};
+
+Mjera14 Izmjeri14(const Kontekst& k, float ea, float eb) {
+    Izbroji(k.brojac);
+    Mjera14 m;
+    m.zona = ZonaUStanju(k.dim, ea, eb);
+    m.sC = sigmaA(k.dim, k.celik, Sloj::Pritisnuti, eb, ea);
+    m.sT = sigmaA(k.dim, k.celik, Sloj::Zategnuti, eb, ea);
+    m.gS = GreskaNapona(k.celik, eb, ea, k.dim.d1 / k.d);
+    return m;
+}
+
+// Along path 1 and path 2 the concrete force and the stress of either layer are monotone
+// (the strain at every depth moves one way), so between two states every term of the
+// residual lies between its values there, widened by the rounding of the ends and of the
+// trial itself. The residual's sign is certain when the interval keeps clear of zero by more
+// than the rounding of its own sum; no trial in between may show a message of the concrete
+// law (the strain at the flange's underside stays below 3.5).
+std::optional<Potpis> IzvjesnostOstatka14(const Kontekst& k, const Normirano14& n, const Mjera14& a,
+                                          const Mjera14& b) {
+    if (!a.zona.ispravna || !b.zona.ispravna)
+        return std::nullopt;
+    if (k.poruke && std::max(a.zona.e0, b.zona.e0) > 3.5 - 1e-9)
+        return std::nullopt;
+    const Raspon om = Raspon::Od(a.zona.omegaB, b.zona.omegaB)
+                          .Prosiren(2 * std::max(a.zona.gOmega, b.zona.gOmega));
+    const double gS = 2 * std::max(a.gS, b.gS);
+    const Raspon sC = Raspon::Od(a.sC, b.sC).Prosiren(gS);
+    const Raspon sT = Raspon::Od(a.sT, b.sT).Prosiren(gS);
+    const double c1 = n.omega1 / k.sigv, c2 = n.omega2 / k.sigv;
+    const Raspon r = Raspon::Tacka(n.nu) - om - c1 * sC + c2 * sT;
+    const double velicina = std::fabs(n.nu) + om.Najveci() + std::fabs(c1) * sC.Najveci() +
+                            std::fabs(c2) * sT.Najveci();
+    if (!r.Konacan())
+        return std::nullopt;
+    const int z = r.Znak(1e-13 * velicina + 1e-36);
+    if (z == 0)
+        return std::nullopt;
+    return Potpis{1, z, 0, 0};
+}
+
+// The fast search proves its ranges from the monotone terms; it needs a real section, a
+// positive steel limit on path 1 and the neutral axis inside the section on path 2.
+bool Pogodno14(const Kontekst& k, float eaMax) {
+    const TDim& d = k.dim;
+    for (double x : {d.b, d.b0, d.h0, d.h, k.d, k.fB, k.sigv, k.celik.Es})
+        if (!(x > 0) || !std::isfinite(x))
+            return false;
+    return std::isfinite(d.d1) && d.d2 < d.h && eaMax > 0 && std::isfinite(eaMax);
+}
+
+std::optional<Stanje> Podrucja1do4Brzo(const TPresjek& p, const Kontekst& k,
+                                       const GranicniPutevi& g, PromjenaZnaka& zapis) {
+    const Normirano14 n = Normiraj14(p, k);
+    const float eaMax = g.put2.pocetak;
+    auto put = [&](const Put<float>& putanja, auto stanje) -> std::optional<Stanje> {
+        IndeksiraniPut<float> ip(putanja);
+        Zapamceno<Mjera14> mjere;
+        auto mjera = [&](std::int64_t j) -> const Mjera14& {
+            return mjere.Daj(j, [&](std::int64_t jj) {
+                const auto [ea, eb] = stanje(ip.Vrijednost(jj));
+                return Izmjeri14(k, ea, eb);
+            });
+        };
+        auto proba = [&](std::int64_t j) {
+            Izbroji(k.brojac);
+            const auto [ea, eb] = stanje(ip.Vrijednost(j));
+            return Pokusaj{1, Ostatak14(k, n, ea, eb)};
+        };
+        auto izvjesno = [&](std::int64_t i, std::int64_t j) {
+            const Mjera14 a = mjera(i);
+            return IzvjesnostOstatka14(k, n, a, mjera(j));
+        };
+        auto uvijek = [](std::int64_t, const Pokusaj&) { return true; };
+        const std::optional<std::int64_t> j =
+            PrvaPromjenaNaPutu(ip, zapis, proba, izvjesno, uvijek, false);
+        if (!j)
+            return std::nullopt;
+        const auto [ea, eb] = stanje(ip.Vrijednost(*j));
+        return Stanje{ea, eb, false, Moment14(k, n, ea, eb)};
+    };
+    if (auto s = put(g.put1, [eaMax](float x) { return std::pair{eaMax, x}; }))
+        return s;
+    return put(g.put2, [](float x) { return std::pair{x, 3.5f}; });
+}
+
+std::optional<Stanje> Podrucja1do4(const TPresjek& p, const Kontekst& k, const GranicniPutevi& g,
+                                   PromjenaZnaka& zapis) {
+    if (k.nacin == NacinPretrage::Doslovna || !Pogodno14(k, g.put2.pocetak))
+        return Podrucja1do4Doslovno(p, k, g, zapis);
+    return Podrucja1do4Brzo(p, k, g, zapis);
 }
 
 // ---- Fifth domain: the whole section compressed ---------------------------------------------
@@ -147,15 +251,53 @@ double Moment5(const Kontekst& k, const Normirano14& n, float eBot, float eTop) 
 
 // The top strain runs from 3.5 to 2 through the pivot at 3h/7. The record of the residual
 // comes from the end of path 2, whose last state is the first one here within one step.
+// Over steps i .. j every term of the residual lies in the intervals of RasponPetog.
+std::optional<Potpis> IzvjesnostOstatka5(const Kontekst& k, const Normirano14& n, int i, int j) {
+    Izbroji(k.brojac);
+    const PetoURasponu r = RasponPetog(k.dim, k.celik, k.fB, i, j);
+    const double c1 = n.omega1 / k.sigv, c2 = n.omega2 / k.sigv;
+    const Raspon ost = Raspon::Tacka(n.nu) - r.a5 - c1 * r.sTop - c2 * r.sBot;
+    const double velicina = std::fabs(n.nu) + r.a5.Najveci() + std::fabs(c1) * r.sTop.Najveci() +
+                            std::fabs(c2) * r.sBot.Najveci();
+    const int z = ost.Znak(1e-13 * velicina + 1e-36);
+    if (z == 0 || !ost.Konacan())
+        return std::nullopt;
+    return Potpis{1, z, 0, 0};
+}
+
 std::optional<Stanje> PetoPodrucje(const TPresjek& p, const Kontekst& k, PromjenaZnaka& zapis) {
     const Normirano14 n = Normiraj5(p, k);
-    BrojPuta broj(k.brojac);
-    for (int i = 0; i <= GranicniPutevi::KoraciPetogPodrucja; ++i) {
-        broj.Jos();
-        const StanjePetog s = StanjePetogPodrucja(i);
-        if (zapis.Prihvati({1, Ostatak5(k, n, s.eBot, s.eTop)}))
-            return Stanje{s.eBot, s.eTop, true, Moment5(k, n, s.eBot, s.eTop)};
+    constexpr int kKoraka = GranicniPutevi::KoraciPetogPodrucja + 1;
+    auto stanje = [&](std::int64_t i) {
+        const StanjePetog s = StanjePetogPodrucja(static_cast<int>(i));
+        return Stanje{s.eBot, s.eTop, true, Moment5(k, n, s.eBot, s.eTop)};
+    };
+    auto proba = [&](std::int64_t i) {
+        const StanjePetog s = StanjePetogPodrucja(static_cast<int>(i));
+        return Pokusaj{1, Ostatak5(k, n, s.eBot, s.eTop)};
+    };
+    const TDim& d = k.dim;
+    const bool pogodno =
+        k.nacin == NacinPretrage::Brza && Pogodno14(k, 1) && d.d1 > 0 && d.d1 < d.h && d.d2 > 0;
+    if (!pogodno) {
+        BrojPuta broj(k.brojac);
+        for (int i = 0; i < kKoraka; ++i) {
+            broj.Jos();
+            if (zapis.Prihvati(proba(i)))
+                return stanje(i);
+        }
+        return std::nullopt;
     }
+    auto brojana = [&](std::int64_t i) {
+        Izbroji(k.brojac);
+        return proba(i);
+    };
+    auto izvjesno = [&](std::int64_t i, std::int64_t j) {
+        return IzvjesnostOstatka5(k, n, static_cast<int>(i), static_cast<int>(j));
+    };
+    auto uvijek = [](std::int64_t, const Pokusaj&) { return true; };
+    if (const auto i = PrvaPromjena(kKoraka, zapis, brojana, izvjesno, uvijek, false))
+        return stanje(*i);
     return std::nullopt;
 }
 

@@ -210,18 +210,135 @@ float par(double e, double fB) {
     return static_cast<float>(manjak * manjak * fB);
 }
 
-float e5(const TDim& d, double eBot, double eTop, double fB) {
+ManjakParabole ManjakPetog(const TDim& d, double eBot, double eTop, double fB) {
     const double h = d.h;
+    ManjakParabole m;
     // The parabola deficit below the pivot over the web width; its centroid is h/7 above the
     // bottom face.
-    const double F1 = par(eBot, fB) * (1.0 / 3.0) * 4 / 7 * h * d.b0;
-    if (std::fabs(F1) <= 1e-4)
-        return 0;
+    m.F1 = par(eBot, fB) * (1.0 / 3.0) * 4 / 7 * h * d.b0;
     // The deficit of the parts beside the web between the pivot and the flange's underside.
     const double e0 = eTop - (d.h0 / h) * (7 * eTop - 14) / 3;
-    const double F2 = par(e0, fB) * (1.0 / 3.0) * (d.h0 - 3 * h / 7) * (d.b - d.b0);
-    const double y = (F1 * h / 7 + F2 * (25 * h / 28 - 0.75 * d.h0)) / (F1 + F2);
-    return static_cast<float>((yc(d) - y) * (F1 + F2) / (alfa5(d, eBot, eTop) * d.b * h * fB));
+    m.F2 = par(e0, fB) * (1.0 / 3.0) * (d.h0 - 3 * h / 7) * (d.b - d.b0);
+    m.y2 = 25 * h / 28 - 0.75 * d.h0;
+    return m;
+}
+
+float e5(const TDim& d, double eBot, double eTop, double fB) {
+    const double h = d.h;
+    const ManjakParabole m = ManjakPetog(d, eBot, eTop, fB);
+    if (std::fabs(m.F1) <= 1e-4)
+        return 0;
+    const double y = (m.F1 * h / 7 + m.F2 * m.y2) / (m.F1 + m.F2);
+    return static_cast<float>((yc(d) - y) * (m.F1 + m.F2) / (alfa5(d, eBot, eTop) * d.b * h * fB));
+}
+
+// ---- For the fast searches ----------------------------------------------------------------
+
+double SrednjiNaponBetona(double e1, double e2) {
+    return SrednjiNapon(e1, e2);
+}
+
+ZonaZaPretragu ZonaUStanju(const TDim& d, double ea, double eb) {
+    ZonaZaPretragu z;
+    if (!(eb > 0) || !(ea + eb > 0))
+        return z;
+    const ZonaIspodPloce zona = Zona(d, ea, eb);
+    z.e0 = zona.e0;
+    const double q = eb / (ea + eb);
+    const double rebro = std::fabs(1 - d.b0 / d.b);
+    const double aF = alfaF(eb);
+    // The part beside the web below the flange (its force per b x fB); its moment per
+    // b x^2 fB is at most the same, its resultant lying within the compressed depth.
+    const double dio = zona.e0 > 0 ? rebro * alfaF(zona.e0) * std::fabs(1 - d.h0 / zona.x) : 0.0;
+    const double a = alfaT(d, ea, eb);
+    z.omegaB = omegaB(d, ea, eb);
+    z.mu = mu(d, ea, eb);
+    z.Q = a != 0 ? z.omegaB * (static_cast<double>(mT(d, ea, eb)) / a) * q : 0.0;
+    // Each coefficient is a float formed from a few floats: its rounding is a few units of
+    // 2^-24 of the sizes of its parts (the rectangle and the part beside the web, which may
+    // nearly cancel). kRelativno is far above that; the absolute terms cover the double
+    // arithmetic of the strains (h0 / x below 1 where the part exists) and float underflow.
+    constexpr double kRelativno = 0x1.0p-17;
+    const double velicinaA = aF + dio + 1e-9 * (1 + rebro);
+    const double velicinaM = aF * kp(eb) + dio + 1e-9 * (1 + rebro);
+    z.gOmega = kRelativno * velicinaA * q + 1e-37;
+    z.gQ = kRelativno * (velicinaM + velicinaA) * q * q + 1e-37;
+    z.gMu = z.gOmega + z.gQ + kRelativno * std::fabs(z.mu);
+    z.ispravna =
+        std::isfinite(z.omegaB) && std::isfinite(z.Q) && std::isfinite(z.mu) && std::isfinite(z.e0);
+    return z;
+}
+
+double GreskaNapona(const ZakonCelika& c, double eb, double ea, double d1PoD) {
+    // The float stress (a relative 2^-24 of at most sigv) and the double strain of the layer,
+    // whose rounding the modulus multiplies.
+    return 0x1.0p-17 * std::fabs(c.sigv) +
+           std::fabs(c.Es) / 1000 * 0x1.0p-40 * (std::fabs(eb) + std::fabs(ea)) * (1 + d1PoD) +
+           1e-37;
+}
+
+bool SigurnoTece(const ZakonCelika& c, double eps) {
+    // NaponCelika clamps where Es eps / 1000 exceeds sigv; the margin covers the rounding of
+    // the strain at other states of the range.
+    return c.Es > 0 && c.Es * eps / 1000 > c.sigv * (1 + 0x1.0p-30) && c.sigv > 0;
+}
+
+PetoURasponu RasponPetog(const TDim& d, const ZakonCelika& c, double fB, int i, int j) {
+    constexpr double kRelativno = 0x1.0p-17;
+    const StanjePetog si = StanjePetogPodrucja(i);
+    const StanjePetog sj = StanjePetogPodrucja(j);
+    // Corners: the least strains (top of step j, bottom of step i) and the largest.
+    const double topMin = sj.eTop, topMax = si.eTop, botMin = si.eBot, botMax = sj.eBot;
+    PetoURasponu r;
+    // alfa5r falls with the top strain between 2 and 3.5.
+    const double Rmin = alfa5r(topMax), Rmax = alfa5r(topMin);
+    const double gR = 2 * kRelativno * std::fabs(Rmax) + 1e-37;
+    if (d.b0 == d.b || d.h0 >= d.h) {
+        r.a5 = Raspon{Rmin, Rmax}.Prosiren(gR);
+    } else {
+        auto trake = [&](double eTop, double eBot) {
+            return SrednjiNapon(eTop + (eBot - eTop) * d.h0 / d.h, eBot);
+        };
+        const double K = (1 - d.b0 / d.b) * (1 - d.h0 / d.h);
+        // The mean stress near coinciding strains is the stress at the mean: 1e-6 covers the
+        // switch between the two forms.
+        const Raspon SN = Raspon{trake(topMin, botMin), trake(topMax, botMax)}.Prosiren(1e-6);
+        const Raspon a5 = Raspon{Rmin, Rmax} - K * SN;
+        r.a5 =
+            a5.Prosiren(gR + 2 * kRelativno * (a5.Najveci() + std::fabs(K)) + 2e-6 * std::fabs(K));
+    }
+    // A layer's strain is a mean of the top and bottom strains (0 <= d1, d2 <= h).
+    const double gS = 2 * GreskaNapona(c, topMax, botMax, 1);
+    r.sTop = Raspon::Od(sigmaA5(d, c, Sloj::Pritisnuti, botMin, topMin),
+                        sigmaA5(d, c, Sloj::Pritisnuti, botMax, topMax))
+                 .Prosiren(gS);
+    r.sBot = Raspon::Od(sigmaA5(d, c, Sloj::Zategnuti, botMin, topMin),
+                        sigmaA5(d, c, Sloj::Zategnuti, botMax, topMax))
+                 .Prosiren(gS);
+    r.sigurnoTeku = SigurnoTece(c, DilatacijaSloja5(d, Sloj::Pritisnuti, botMin, topMin)) &&
+                    SigurnoTece(c, DilatacijaSloja5(d, Sloj::Zategnuti, botMin, topMin));
+    // The deficit below the pivot falls as the bottom strain rises; the one beside the web is
+    // a function of the top strain alone, monotone in it.
+    const ManjakParabole mMax = ManjakPetog(d, botMin, topMax, fB);
+    const ManjakParabole mMin = ManjakPetog(d, botMax, topMin, fB);
+    if (std::fabs(mMax.F1) <= 1e-4) {
+        r.moment = Raspon::Tacka(0); // e5 is 0 at every step
+        r.momentIzvjestan = true;
+    } else if (std::fabs(mMin.F1) > 1e-4 && d.b >= d.b0) {
+        const double h = d.h;
+        const double osnova = d.b * h * h * fB;
+        const double y = yc(d);
+        const Raspon F1 = Raspon::Od(mMin.F1, mMax.F1);
+        const Raspon F2 = Raspon::Od(mMin.F2, mMax.F2);
+        const Raspon M = (1 / osnova) * ((y - h / 7) * F1 + (y - mMax.y2) * F2);
+        const double velicina = (std::fabs(y) * (F1.Najveci() + F2.Najveci()) +
+                                 F1.Najveci() * h / 7 + F2.Najveci() * std::fabs(mMax.y2)) /
+                                    std::fabs(osnova) +
+                                M.Najveci();
+        r.moment = M.Prosiren(2 * kRelativno * velicina + 1e-37);
+        r.momentIzvjestan = true;
+    }
+    return r;
 }
 
 // ---- Strain limits --------------------------------------------------------------------------

@@ -19,6 +19,7 @@
 // evaluated one by one.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -455,6 +456,45 @@ std::optional<std::int64_t> PrvaPromjena(std::int64_t broj, PromjenaZnaka& t, Pr
         stek.emplace_back(i, m);
     }
     return std::nullopt;
+}
+
+// The first accepted trial of a path by the fast search. Trials beyond the bound are not
+// tried: the literal walk ends there with an error, and so does this.
+template <class T, class Proba, class Izvjesno, class Uslov>
+std::optional<std::int64_t> PrvaPromjenaNaPutu(IndeksiraniPut<T>& put, PromjenaZnaka& t,
+                                               Proba&& proba, Izvjesno&& izvjesno, Uslov&& uslov,
+                                               bool tacanZapis) {
+    const std::int64_t broj = put.Broj();
+    const std::optional<std::int64_t> j =
+        PrvaPromjena(std::min(broj, NajvisePokusajaPuta), t, proba, izvjesno, uslov, tacanZapis);
+    if (!j && broj > NajvisePokusajaPuta)
+        PrekoraceneGranicePretrage();
+    return j;
+}
+
+// Remembers the last few values computed for trial indices (an enclosure of a range needs
+// its two ends, and neighbouring ranges share them).
+template <class V> class Zapamceno {
+public:
+    template <class F> const V& Daj(std::int64_t k, F&& racunaj) {
+        for (const auto& [kk, v] : stavke_)
+            if (kk == k)
+                return v;
+        stavke_[sljedeca_] = {k, racunaj(k)};
+        const V& v = stavke_[sljedeca_].second;
+        sljedeca_ = (sljedeca_ + 1) % stavke_.size();
+        return v;
+    }
+
+private:
+    std::array<std::pair<std::int64_t, V>, 4> stavke_{{{-1, V{}}, {-1, V{}}, {-1, V{}}, {-1, V{}}}};
+    std::size_t sljedeca_ = 0;
+};
+
+// Counts the states a fast search evaluates.
+inline void Izbroji(BrojacPokusaja* brojac) {
+    if (brojac)
+        ++brojac->pokusaji;
 }
 
 // The nearest-point search over trials 0 .. broj - 1 whose values do not decrease along the

@@ -72,6 +72,69 @@ double DubinaSavijanje(const TPresjek& p, const TDim& d, const Armatura& a) {
     return Konacno(std::sqrt(A * A + B) - A);
 }
 
+// g(x) = (e0 - yc + x) S(x) - J(x) at one depth, with the sizes of its terms (for the bound
+// of its rounding).
+struct MjeraOse {
+    double x = 0;
+    double S = 0;
+    double J = 0;
+    double krak = 0;
+    double velicinaS = 0;
+    double velicinaJ = 0;
+};
+
+MjeraOse IzmjeriOsu(const TDim& d, const Armatura& a, double e0MinusYc, double x) {
+    const MomentiII m = Momenti(d, a, x);
+    const double xc = std::max(x - d.h0, 0.0);
+    const double db = std::fabs(d.b - d.b0);
+    const double gore = std::fabs(x - d.d1), dolje = std::fabs(d.h - d.d2 - x);
+    MjeraOse r;
+    r.x = x;
+    r.S = m.S;
+    r.J = m.J;
+    r.krak = e0MinusYc + x;
+    r.velicinaS = d.b * x * x / 2 + db * xc * xc / 2 + d.n * (a.AsC * gore + a.AsT * dolje);
+    r.velicinaJ = d.b * std::fabs(x * x * x) / 3 + db * xc * xc * xc / 3 +
+                  d.n * (a.AsC * gore * gore + a.AsT * dolje * dolje);
+    return r;
+}
+
+// Over the depths between two of them (lo above hi, both not negative): S grows with the
+// depth (its derivative is the compressed area b x - (b - b0) (x - h0)+ plus the bars, not
+// negative for a real section), J is convex (J' = 2 S), the lever arm e0 - yc + x is linear.
+// So g lies in krak S - J with each factor bounded by its values at the ends (J from below by
+// its tangents where S changes sign), widened by the double rounding of every term.
+std::optional<Potpis> IzvjesnostOse(const MjeraOse& lo, const MjeraOse& hi) {
+    if (!(lo.x >= 0))
+        return std::nullopt;
+    const double w = hi.x - lo.x;
+    const double vS = std::max(lo.velicinaS, hi.velicinaS);
+    const double vJ = std::max(lo.velicinaJ, hi.velicinaJ);
+    const double vK = std::max(std::fabs(lo.krak), std::fabs(hi.krak));
+    constexpr double kDvostruko = 0x1.0p-40; // far above the rounding of a few operations
+    const Raspon S = Raspon{lo.S, hi.S}.Prosiren(kDvostruko * vS);
+    double Jmin = std::min(lo.J, hi.J);
+    if (lo.S < 0 && hi.S > 0)
+        Jmin = std::max(lo.J + 2 * lo.S * w, hi.J - 2 * hi.S * w);
+    const Raspon J = Raspon{Jmin, std::max(lo.J, hi.J)}.Prosiren(kDvostruko * vJ);
+    const Raspon krak = Raspon{lo.krak, hi.krak}.Prosiren(kDvostruko * vK);
+    const Raspon g = krak * S - J;
+    const int z = g.Znak(kDvostruko * (vK * vS + vJ) + 1e-300);
+    if (z == 0 || !g.Konacan() || !(hi.S >= lo.S - kDvostruko * vS))
+        return std::nullopt;
+    return Potpis{1, z, 0, 0};
+}
+
+// The fast search proves its ranges on a real section: positive widths, a flange depth not
+// negative (so that the compressed area never is), a positive modular ratio and bars.
+bool PogodnoZaBrzu(const TDim& d, const Armatura& a) {
+    for (double x : {d.b, d.b0, d.h})
+        if (!(x > 0) || !std::isfinite(x))
+            return false;
+    return d.h0 >= 0 && std::isfinite(d.h0) && d.n >= 0 && std::isfinite(d.n) && a.AsC >= 0 &&
+           a.AsT >= 0 && std::isfinite(d.d1) && std::isfinite(d.d2);
+}
+
 // The depths the neutral-axis scan tries: downwards from h when the eccentricity e0 is
 // positive (while above 0), else upwards from 0 (while below h), in steps of 0.0005 cm.
 Put<double> PutOse(const TDim& d, double e0) {
@@ -89,23 +152,50 @@ Put<double> PutOse(const TDim& d, double e0) {
 // A root counts only with the load point on the compressed side of the axis; otherwise the
 // concrete above the axis would be in tension, and the scan goes on.
 std::optional<double> DubinaSilom(const TDim& d, const Armatura& a, double M, double N,
-                                  BrojacPokusaja* brojac) {
+                                  NacinPretrage nacin, BrojacPokusaja* brojac) {
     const double e0 = Konacno(-100.0 * M / N);
     const double yc = Bruto(d).yc;
     const bool pritisak = N < 0;
     const Put<double> put = PutOse(d, e0);
     PromjenaZnaka t(PromjenaZnaka::Pravilo::Proizvod, false);
-    Hod<double> hod(put, brojac);
-    while (hod.Sljedeci()) {
-        const double x = hod.Vrijednost();
+    auto proba = [&](double x) {
         const MomentiII m = Momenti(d, a, x);
         const double krak = e0 - yc + x;
-        const double g = krak * m.S - m.J;
-        if (t.Prihvati({1, g}) && (pritisak ? krak > 0 : krak < 0))
-            return x;
+        return Pokusaj{1, krak * m.S - m.J, 0, 0, krak};
+    };
+    // A root counts only with the load point on the compressed side of the axis.
+    auto krakPrima = [&](const Pokusaj& p) { return pritisak ? p.podatak > 0 : p.podatak < 0; };
+    if (nacin == NacinPretrage::Doslovna || !PogodnoZaBrzu(d, a)) {
+        Hod<double> hod(put, brojac);
+        while (hod.Sljedeci())
+            if (const Pokusaj p = proba(hod.Vrijednost()); t.Prihvati(p) && krakPrima(p))
+                return hod.Vrijednost();
+        if (hod.Zastao())
+            PrekoraceneGranicePretrage(); // a depth so large that the step no longer moves it
+    } else {
+        IndeksiraniPut<double> ip(put);
+        Zapamceno<MjeraOse> mjere;
+        auto mjera = [&](std::int64_t j) -> const MjeraOse& {
+            return mjere.Daj(j, [&](std::int64_t jj) {
+                Izbroji(brojac);
+                return IzmjeriOsu(d, a, e0 - yc, ip.Vrijednost(jj));
+            });
+        };
+        auto brojana = [&](std::int64_t j) {
+            Izbroji(brojac);
+            return proba(ip.Vrijednost(j));
+        };
+        auto izvjesno = [&](std::int64_t i, std::int64_t j) {
+            const MjeraOse m1 = mjera(i);
+            const MjeraOse& m2 = mjera(j);
+            return put.korak > 0 ? IzvjesnostOse(m1, m2) : IzvjesnostOse(m2, m1);
+        };
+        auto uslov = [&](std::int64_t, const Pokusaj& p) { return krakPrima(p); };
+        if (const auto j = PrvaPromjenaNaPutu(ip, t, brojana, izvjesno, uslov, true))
+            return ip.Vrijednost(*j);
+        if (ip.Zastaje())
+            PrekoraceneGranicePretrage();
     }
-    if (hod.Zastao())
-        PrekoraceneGranicePretrage(); // a depth so large that the step no longer moves
     if (pritisak)
         return std::nullopt;
     throw GreskaProracuna(PorukaNemaOse);
@@ -132,8 +222,7 @@ std::optional<double> VisinaPritisnuteZone(const TPresjek& p, double M, NacinPre
     const Armatura a = Povrsine(d);
     if (NulaSila(p.Nexp))
         return DubinaSavijanje(p, d, a);
-    (void)nacin;
-    return DubinaSilom(d, a, M, p.Nexp, brojac);
+    return DubinaSilom(d, a, M, p.Nexp, nacin, brojac);
 }
 
 // Restores Dim.Mexp and Dim.XII after the second axis search, also on an exception.
