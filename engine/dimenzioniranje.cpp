@@ -69,32 +69,36 @@ void MinMaxArmatura(Proracun& c) {
     TDim& d = c.d;
     const TPresjek& p = c.p;
     const double A = PovrsinaBruto(d);
+    // The message is formed only when it is shown; the areas change either way.
+    const bool prikazi = c.o.PrikaziPoruke;
     std::string poruka;
     const double maxAs = Konacno(0.04 * A);
-    if (d.AsC > maxAs)
+    if (d.AsC > maxAs && prikazi)
         poruka = "As_c = " + Povrsina(d.AsC) + " cm2 > maxAs = " + Povrsina(maxAs) + " cm2";
-    if (d.AsT > maxAs)
+    if (d.AsT > maxAs && prikazi)
         poruka += "\r\nAs_t = " + Povrsina(d.AsT) + " cm2 > maxAs = " + Povrsina(maxAs) + " cm2";
     if (p.ima(sfPetoPodrucje)) {
         // Per layer: half of the larger of 15 % of the force over the yield stress and 0.3 %.
         const double minAs =
             Konacno(std::max(std::fabs(p.Nu) * 0.15 / (p.sigv * 0.1) / 2, 0.003 * A / 2));
         if (d.AsT < minAs) {
-            poruka =
-                "As = " + Povrsina(2 * d.AsT) + " cm2 < minAs = " + Povrsina(2 * minAs) + " cm2";
+            if (prikazi)
+                poruka = "As = " + Povrsina(2 * d.AsT) + " cm2 < minAs = " + Povrsina(2 * minAs) +
+                         " cm2";
             d.AsT = d.AsC = minAs;
         }
     } else {
         const double fyk = c.o.katalozi.celik.at(static_cast<std::size_t>(p.Celik)).fyk;
         const double minAs = Konacno(std::max(0.6 * d.b0 * d.h / fyk, 0.0015 * d.b0 * d.h));
         if (d.AsT < minAs) {
-            poruka = "As = " + Povrsina(d.AsT) + " cm2 < minAs = " + Povrsina(minAs) + " cm2";
+            if (prikazi)
+                poruka = "As = " + Povrsina(d.AsT) + " cm2 < minAs = " + Povrsina(minAs) + " cm2";
             d.AsT = minAs;
             if (p.ima(sfSimetricno))
                 d.AsC = minAs;
         }
     }
-    if (!poruka.empty() && c.o.PrikaziPoruke)
+    if (!poruka.empty())
         c.o.poruke.Prikazi(poruka, VrstaPoruke::Upozorenje, dgOK);
 }
 
@@ -201,6 +205,11 @@ float NajbliziMoment(Proracun& c, const Put<float>& put, bool samoPozitivne, flo
         return c.mu(ea, eb);
     };
     auto procjena = [&](std::int64_t j) { return zona(j).mu; };
+    auto tacno = [&](std::int64_t j) {
+        Izbroji(c.o.brojac);
+        const auto [ea, eb] = stanje(ip.Vrijednost(j));
+        return nmk::mu(c.d, ea, eb);
+    };
     auto granice = [&](std::int64_t i, std::int64_t j) -> std::optional<Raspon> {
         const ZonaZaPretragu a = zona(i);
         const ZonaZaPretragu& b = zona(j);
@@ -209,7 +218,7 @@ float NajbliziMoment(Proracun& c, const Put<float>& put, bool samoPozitivne, flo
         const double g = 2 * std::max(a.gMu, b.gMu);
         return Raspon{a.mu - g, b.mu + g};
     };
-    NajblizaBrzo(ip.Broj(), t, vrijednost, procjena, granice);
+    NajblizaBrzo(ip.Broj(), t, vrijednost, procjena, tacno, granice);
     if (const std::optional<std::int64_t> j = t.Indeks())
         najbolja = ip.Vrijednost(*j);
     return najbolja;
@@ -353,7 +362,8 @@ bool PetoPodrucje(Proracun& c) {
             omegaN = static_cast<float>(t1.podatak);
             return true;
         };
-        PrvaPromjena(kKoraka, t, proba, izvjesno, uzmi, false);
+        auto priblizno = [&](std::int64_t i) { return proba(i).r; };
+        PrvaPromjena(kKoraka, t, proba, izvjesno, uzmi, false, SlutnjaPromjene(kKoraka, priblizno));
     }
     if (!nadjen) {
         d.AsC = d.AsT = d.epsa = d.epsb = 0;
@@ -509,7 +519,8 @@ struct MjeraSimetricna {
     ZonaZaPretragu zona;
     double sC = 0;
     double sT = 0;
-    double gS = 0;
+    double gC = 0;
+    double gT = 0;
     double epsC = 0;
     double epsT = 0;
 };
@@ -520,9 +531,10 @@ MjeraSimetricna IzmjeriSimetricno(const Proracun& c, float ea, float eb) {
     m.zona = ZonaUStanju(c.d, ea, eb);
     m.sC = c.sigmaA(Sloj::Pritisnuti, eb, ea);
     m.sT = c.sigmaA(Sloj::Zategnuti, eb, ea);
-    m.gS = GreskaNapona(c.celik, eb, ea, c.d.d1 / c.dd());
     m.epsC = DilatacijaSloja(c.d, Sloj::Pritisnuti, eb, ea);
     m.epsT = DilatacijaSloja(c.d, Sloj::Zategnuti, eb, ea);
+    m.gC = GreskaNapona(c.celik, m.epsC, GreskaDilatacije(eb, ea, c.d.d1 / c.dd()));
+    m.gT = GreskaNapona(c.celik, m.epsT, 0); // the tension layer's strain is ea itself
     return m;
 }
 
@@ -543,9 +555,8 @@ std::optional<Potpis> IzvjesnostSimetricnog(const Proracun& c, const Simetricni&
     const Raspon om = Raspon::Od(a.zona.omegaB, b.zona.omegaB)
                           .Prosiren(2 * std::max(a.zona.gOmega, b.zona.gOmega));
     const Raspon Q = Raspon::Od(a.zona.Q, b.zona.Q).Prosiren(2 * std::max(a.zona.gQ, b.zona.gQ));
-    const double gS = 2 * std::max(a.gS, b.gS);
-    const Raspon sC = Raspon::Od(a.sC, b.sC).Prosiren(gS);
-    const Raspon sT = Raspon::Od(a.sT, b.sT).Prosiren(gS);
+    const Raspon sC = Raspon::Od(a.sC, b.sC).Prosiren(2 * std::max(a.gC, b.gC));
+    const Raspon sT = Raspon::Od(a.sT, b.sT).Prosiren(2 * std::max(a.gT, b.gT));
     const Raspon sila = Raspon::Tacka(s.nu) - om;
     if (SigurnoTece(c.celik, std::min(a.epsC, b.epsC)) &&
         SigurnoTece(c.celik, std::min(a.epsT, b.epsT))) {
@@ -585,6 +596,8 @@ std::optional<Potpis> IzvjesnostSimetricnog(const Proracun& c, const Simetricni&
 // taken as by the literal walk.
 bool SimetricnaPretragaBrzo(Proracun& c, float ea0) {
     const Simetricni s = NormiranoSimetricno(c);
+    Proracun tiho = c; // the same trials without the concrete law's messages, for guesses
+    tiho.zakon = nullptr;
     const SimetricniPutevi putevi = PuteviSimetricni(c, ea0);
     PromjenaZnaka t(PromjenaZnaka::Pravilo::Proizvod, true);
     // One path: stanje(x) gives the state of the trial strain x, samoSa(j) whether trial j
@@ -611,7 +624,14 @@ bool SimetricnaPretragaBrzo(Proracun& c, float ea0) {
             const auto [ea, eb] = stanje(ip.Vrijednost(j));
             return UzmiSimetricno(c, ea, eb, pokusaj, samoSa(ip, j));
         };
-        return PrvaPromjenaNaPutu(ip, t, proba, izvjesno, uslov, false).has_value();
+        auto priblizno = [&](std::int64_t j) {
+            Izbroji(c.o.brojac);
+            const auto [ea, eb] = stanje(ip.Vrijednost(j));
+            return SimetricniPokusaj(tiho, s, ea, eb).r;
+        };
+        return PrvaPromjenaNaPutu(ip, t, proba, izvjesno, uslov, false,
+                                  SlutnjaPromjene(ip.Broj(), priblizno))
+            .has_value();
     };
     auto naEa0 = [ea0](float x) { return std::pair{ea0, x}; };
     auto na35 = [](float x) { return std::pair{x, 3.5f}; };

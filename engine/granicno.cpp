@@ -127,7 +127,8 @@ struct Mjera14 {
     ZonaZaPretragu zona;
     double sC = 0;
     double sT = 0;
-    double gS = 0;
+    double gC = 0;
+    double gT = 0;
 };
 
 Mjera14 Izmjeri14(const Kontekst& k, float ea, float eb) {
@@ -136,7 +137,10 @@ Mjera14 Izmjeri14(const Kontekst& k, float ea, float eb) {
     m.zona = ZonaUStanju(k.dim, ea, eb);
     m.sC = sigmaA(k.dim, k.celik, Sloj::Pritisnuti, eb, ea);
     m.sT = sigmaA(k.dim, k.celik, Sloj::Zategnuti, eb, ea);
-    m.gS = GreskaNapona(k.celik, eb, ea, k.dim.d1 / k.d);
+    const double d1PoD = k.dim.d1 / k.d;
+    m.gC = GreskaNapona(k.celik, DilatacijaSloja(k.dim, Sloj::Pritisnuti, eb, ea),
+                        GreskaDilatacije(eb, ea, d1PoD));
+    m.gT = GreskaNapona(k.celik, ea, 0); // the tension layer's strain is ea itself
     return m;
 }
 
@@ -154,9 +158,8 @@ std::optional<Potpis> IzvjesnostOstatka14(const Kontekst& k, const Normirano14& 
         return std::nullopt;
     const Raspon om = Raspon::Od(a.zona.omegaB, b.zona.omegaB)
                           .Prosiren(2 * std::max(a.zona.gOmega, b.zona.gOmega));
-    const double gS = 2 * std::max(a.gS, b.gS);
-    const Raspon sC = Raspon::Od(a.sC, b.sC).Prosiren(gS);
-    const Raspon sT = Raspon::Od(a.sT, b.sT).Prosiren(gS);
+    const Raspon sC = Raspon::Od(a.sC, b.sC).Prosiren(2 * std::max(a.gC, b.gC));
+    const Raspon sT = Raspon::Od(a.sT, b.sT).Prosiren(2 * std::max(a.gT, b.gT));
     const double c1 = n.omega1 / k.sigv, c2 = n.omega2 / k.sigv;
     const Raspon r = Raspon::Tacka(n.nu) - om - c1 * sC + c2 * sT;
     const double velicina = std::fabs(n.nu) + om.Najveci() + std::fabs(c1) * sC.Najveci() +
@@ -202,8 +205,12 @@ std::optional<Stanje> Podrucja1do4Brzo(const TPresjek& p, const Kontekst& k,
             return IzvjesnostOstatka14(k, n, a, mjera(j));
         };
         auto uvijek = [](std::int64_t, const Pokusaj&) { return true; };
-        const std::optional<std::int64_t> j =
-            PrvaPromjenaNaPutu(ip, zapis, proba, izvjesno, uvijek, false);
+        auto priblizno = [&](std::int64_t j) {
+            const Mjera14& m = mjera(j);
+            return n.nu - m.zona.omegaB - m.sC * n.omega1 / k.sigv + m.sT * n.omega2 / k.sigv;
+        };
+        const std::optional<std::int64_t> j = PrvaPromjenaNaPutu(
+            ip, zapis, proba, izvjesno, uvijek, false, SlutnjaPromjene(ip.Broj(), priblizno));
         if (!j)
             return std::nullopt;
         const auto [ea, eb] = stanje(ip.Vrijednost(*j));
@@ -296,7 +303,9 @@ std::optional<Stanje> PetoPodrucje(const TPresjek& p, const Kontekst& k, Promjen
         return IzvjesnostOstatka5(k, n, static_cast<int>(i), static_cast<int>(j));
     };
     auto uvijek = [](std::int64_t, const Pokusaj&) { return true; };
-    if (const auto i = PrvaPromjena(kKoraka, zapis, brojana, izvjesno, uvijek, false))
+    auto priblizno = [&](std::int64_t i) { return brojana(i).r; };
+    if (const auto i = PrvaPromjena(kKoraka, zapis, brojana, izvjesno, uvijek, false,
+                                    SlutnjaPromjene(kKoraka, priblizno)))
         return stanje(*i);
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace nmk {
 
@@ -238,6 +239,22 @@ double SrednjiNaponBetona(double e1, double e2) {
     return SrednjiNapon(e1, e2);
 }
 
+namespace {
+
+// The parabola-rectangle coefficients in double, for the bounds of the searches.
+double AlfaFTacno(double e) {
+    if (e <= 0 || e > 3.5)
+        return 0;
+    return e <= 2 ? e * (6 - e) / 12 : (3 * e - 2) / (3 * e);
+}
+double KpTacno(double e) {
+    if (e <= 0 || e > 3.5)
+        return 0;
+    return e <= 2 ? (8 - e) / (24 - 4 * e) : (3 * e * e - 4 * e + 2) / (6 * e * e - 4 * e);
+}
+
+} // namespace
+
 ZonaZaPretragu ZonaUStanju(const TDim& d, double ea, double eb) {
     ZonaZaPretragu z;
     if (!(eb > 0) || !(ea + eb > 0))
@@ -245,22 +262,28 @@ ZonaZaPretragu ZonaUStanju(const TDim& d, double ea, double eb) {
     const ZonaIspodPloce zona = Zona(d, ea, eb);
     z.e0 = zona.e0;
     const double q = eb / (ea + eb);
-    const double rebro = std::fabs(1 - d.b0 / d.b);
-    const double aF = alfaF(eb);
-    // The part beside the web below the flange (its force per b x fB); its moment per
-    // b x^2 fB is at most the same, its resultant lying within the compressed depth.
-    const double dio = zona.e0 > 0 ? rebro * alfaF(zona.e0) * std::fabs(1 - d.h0 / zona.x) : 0.0;
-    const double a = alfaT(d, ea, eb);
-    z.omegaB = omegaB(d, ea, eb);
-    z.mu = mu(d, ea, eb);
-    z.Q = a != 0 ? z.omegaB * (static_cast<double>(mT(d, ea, eb)) / a) * q : 0.0;
-    // Each coefficient is a float formed from a few floats: its rounding is a few units of
-    // 2^-24 of the sizes of its parts (the rectangle and the part beside the web, which may
-    // nearly cancel). kRelativno is far above that; the absolute terms cover the double
-    // arithmetic of the strains (h0 / x below 1 where the part exists) and float underflow.
+    const double rebro = 1 - d.b0 / d.b;
+    const double aF = AlfaFTacno(eb);
+    const double kF = KpTacno(eb);
+    // The part beside the web below the flange: its force per b x fB and its moment per
+    // b x^2 fB (its resultant lying within the compressed depth, the moment is at most the
+    // force).
+    double dio = 0, dioM = 0;
+    if (zona.e0 > 0) {
+        const double ostatak = 1 - d.h0 / zona.x;
+        dio = rebro * AlfaFTacno(zona.e0) * ostatak;
+        dioM = dio * (d.h0 / zona.x + ostatak * KpTacno(zona.e0));
+    }
+    z.omegaB = (aF - dio) * q;
+    z.Q = (aF * kF - dioM) * q * q;
+    z.mu = z.omegaB - z.Q;
+    // The float coefficients of a trial lie a few units of 2^-24 of the sizes of their parts
+    // (the rectangle and the part beside the web, which may nearly cancel) from these
+    // integrals. kRelativno is far above that; the absolute terms cover the double arithmetic
+    // of the strains (h0 / x below 1 where the part exists) and float underflow.
     constexpr double kRelativno = 0x1.0p-17;
-    const double velicinaA = aF + dio + 1e-9 * (1 + rebro);
-    const double velicinaM = aF * kp(eb) + dio + 1e-9 * (1 + rebro);
+    const double velicinaA = aF + std::fabs(dio) + 1e-9 * (1 + std::fabs(rebro));
+    const double velicinaM = aF * kF + std::fabs(dio) + 1e-9 * (1 + std::fabs(rebro));
     z.gOmega = kRelativno * velicinaA * q + 1e-37;
     z.gQ = kRelativno * (velicinaM + velicinaA) * q * q + 1e-37;
     z.gMu = z.gOmega + z.gQ + kRelativno * std::fabs(z.mu);
@@ -269,12 +292,18 @@ ZonaZaPretragu ZonaUStanju(const TDim& d, double ea, double eb) {
     return z;
 }
 
-double GreskaNapona(const ZakonCelika& c, double eb, double ea, double d1PoD) {
-    // The float stress (a relative 2^-24 of at most sigv) and the double strain of the layer,
-    // whose rounding the modulus multiplies.
-    return 0x1.0p-17 * std::fabs(c.sigv) +
-           std::fabs(c.Es) / 1000 * 0x1.0p-40 * (std::fabs(eb) + std::fabs(ea)) * (1 + d1PoD) +
-           1e-37;
+double GreskaNapona(const ZakonCelika& c, double eps, double greskaEps) {
+    // The float stress: a relative 2^-24 of at most sigv.
+    const double zaokruzivanje = 0x1.0p-17 * std::fabs(c.sigv) + 1e-37;
+    // A strain certainly beyond the yield strain, computed or exact, gives the yield stress.
+    if (std::fabs(c.Es) * (std::fabs(eps) - greskaEps) / 1000 > std::fabs(c.sigv) * 1.5)
+        return zaokruzivanje;
+    return zaokruzivanje + std::fabs(c.Es) / 1000 * greskaEps;
+}
+
+double GreskaDilatacije(double eb, double ea, double d1PoD) {
+    // eb - (eb + ea) d1 / d in double: a few roundings of its terms, with room.
+    return 0x1.0p-40 * (std::fabs(eb) + (std::fabs(eb) + std::fabs(ea)) * std::fabs(d1PoD));
 }
 
 bool SigurnoTece(const ZakonCelika& c, double eps) {
@@ -307,8 +336,9 @@ PetoURasponu RasponPetog(const TDim& d, const ZakonCelika& c, double fB, int i, 
         r.a5 =
             a5.Prosiren(gR + 2 * kRelativno * (a5.Najveci() + std::fabs(K)) + 2e-6 * std::fabs(K));
     }
-    // A layer's strain is a mean of the top and bottom strains (0 <= d1, d2 <= h).
-    const double gS = 2 * GreskaNapona(c, topMax, botMax, 1);
+    // A layer's strain is a mean of the top and bottom strains (0 <= d1, d2 <= h), at most
+    // 3.5, with the roundings of that mean.
+    const double gS = 2 * GreskaNapona(c, 0, GreskaDilatacije(topMax, botMax, 1));
     r.sTop = Raspon::Od(sigmaA5(d, c, Sloj::Pritisnuti, botMin, topMin),
                         sigmaA5(d, c, Sloj::Pritisnuti, botMax, topMax))
                  .Prosiren(gS);

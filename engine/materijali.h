@@ -122,18 +122,18 @@ float e5(const TDim& d, double eBot, double eTop, double fB);
 // e2 (the exact integral, or the stress at the mean strain when they nearly coincide).
 double SrednjiNaponBetona(double e1, double e2);
 
-// The compressed zone of the state (ea, eb) of domains 1 to 4 as the searches evaluate it,
-// with bounds of how far each float coefficient lies from the exact integral of the state:
-// omegaB (the force per b d fB), Q = omegaB (mT / alfaT) eb / (ea + eb) (the moment about the
-// top face per b d^2 fB) and mu (the moment about the tension steel, omegaB - Q). Along a
-// path on which the strain at every depth grows (ea fixed and eb rising, or eb fixed and ea
+// The compressed zone of the state (ea, eb) of domains 1 to 4 for the searches: the exact
+// integrals (in double) of omegaB (the force per b d fB), Q = omegaB (mT / alfaT) eb /
+// (ea + eb) (the moment about the top face per b d^2 fB) and mu (the moment about the tension
+// steel, omegaB - Q), with bounds of how far the float coefficients of a trial lie from them. Along
+// a path on which the strain at every depth grows (ea fixed and eb rising, or eb fixed and ea
 // falling) the exact integrals do not decrease, so over a stretch of the path they lie
 // between their values at its ends. e0 is the strain at the flange's underside: above 3.5
 // the concrete law would show its message. Nothing is shown here.
 struct ZonaZaPretragu {
-    float omegaB = 0;
+    double omegaB = 0;
     double Q = 0;
-    float mu = 0;
+    double mu = 0;
     double gOmega = 0;
     double gQ = 0;
     double gMu = 0;
@@ -142,8 +142,11 @@ struct ZonaZaPretragu {
 };
 ZonaZaPretragu ZonaUStanju(const TDim& d, double ea, double eb);
 
-// A bound of how far the float stress of a layer lies from the exact law of its state.
-double GreskaNapona(const ZakonCelika& c, double eb, double ea, double d1PoD);
+// A bound of how far the float stress of a layer lies from the exact law of its state, for
+// a layer strain eps computed with an error of at most greskaEps.
+double GreskaNapona(const ZakonCelika& c, double eps, double greskaEps);
+// A bound of the rounding of the strain of a layer at d1 below the top, eb - (eb + ea) d1 / d.
+double GreskaDilatacije(double eb, double ea, double d1PoD);
 
 // The stress of a layer is certainly the yield stress itself (the law's float of sigv) for
 // the strain eps and every larger one.

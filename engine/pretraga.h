@@ -22,7 +22,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <type_traits>
 #include <vector>
@@ -63,16 +65,78 @@ template <class T> T Korak(T x, double korak) {
         return x + korak;
 }
 
+// The binade of a finite non-zero double: |x| in [2^(e-1), 2^e), e as std::frexp gives it
+// (for the normal numbers the sequences meet; a denormal gives its exponent field's).
+inline int Binada(double x) {
+    std::uint64_t b = 0;
+    std::memcpy(&b, &x, sizeof b);
+    return static_cast<int>((b >> 52) & 0x7ff) - 1022;
+}
+// 2^e for the exponents of normal doubles.
+inline double DvaNa(int e) {
+    const std::uint64_t b = static_cast<std::uint64_t>(e + 1023) << 52;
+    double x = 0;
+    std::memcpy(&x, &b, sizeof x);
+    return x;
+}
+
 // The values x0 = pocetak, x(k+1) = Korak(x(k)), readable by index. A value that the step no
 // longer changes ends the sequence (every later index has it too).
 template <class T> class NizKoraka {
 public:
-    NizKoraka(T pocetak, double korak) : korak_(korak), sljedecaX_(pocetak) {}
+    NizKoraka(T pocetak, double korak) : korak_(korak), sljedecaX_(pocetak) {
+        odsjeci_.reserve(64);
+    }
 
     T operator[](std::int64_t k) {
         Izgradi(k);
         return Nadji(k).Vrijednost(k);
     }
+    // The last index of the run of regular steps that holds k (k itself for a single value;
+    // a stalled value repeats for ever).
+    std::int64_t KrajOdsjecka(std::int64_t k) {
+        Izgradi(k);
+        const Odsjecak& o = Nadji(k);
+        return o.n >= kBeskonacno ? kBeskonacno : o.k0 + o.n - 1;
+    }
+    // The first index k >= od (and below najvise; else kBeskonacno) whose value does not lie
+    // before the bound in the direction of the step: strictly before, or also at it when
+    // ukljucena. The values move one way, so this walks the runs and halves within one.
+    std::int64_t PrviNePrije(double granica, bool ukljucena, std::int64_t od,
+                             std::int64_t najvise) {
+        auto prije = [&](T x) {
+            const double v = static_cast<double>(x);
+            return (korak_ > 0 ? v < granica : v > granica) || (ukljucena && v == granica);
+        };
+        for (std::int64_t k = od; k < najvise;) {
+            Izgradi(k);
+            const Odsjecak& o = Nadji(k);
+            if (o.n >= kBeskonacno) // a stalled value repeats for ever
+                return prije(o.x0) ? kBeskonacno : k;
+            const std::int64_t kraj = std::min(o.k0 + o.n - 1, najvise - 1);
+            if (prije(o.Vrijednost(kraj))) {
+                k = kraj + 1;
+                continue;
+            }
+            std::int64_t ima = k - 1, nema = kraj; // ima: last known before (or none)
+            if (!prije(o.Vrijednost(k)))
+                return k;
+            ima = k;
+            while (nema - ima > 1) {
+                const std::int64_t m = ima + (nema - ima) / 2;
+                (prije(o.Vrijednost(m)) ? ima : nema) = m;
+            }
+            return nema;
+        }
+        return kBeskonacno;
+    }
+    // The first index whose value equals the one before it (the step stalled), looked for
+    // below najvise; kBeskonacno when there is none.
+    std::int64_t Zastoj(std::int64_t najvise) {
+        Izgradi(najvise);
+        return zastoj_ <= najvise ? zastoj_ : kBeskonacno;
+    }
+    static constexpr std::int64_t Beskonacno() { return kBeskonacno; }
     // True when x(k) equals x(k - 1): the step stalled at or before k (k >= 1).
     bool Zastao(std::int64_t k) {
         Izgradi(k);
@@ -96,9 +160,14 @@ private:
     };
     static constexpr std::int64_t kBeskonacno = std::numeric_limits<std::int64_t>::max() / 4;
 
-    const Odsjecak& Nadji(std::int64_t k) const {
+    const Odsjecak& Nadji(std::int64_t k) {
+        // Searches mostly read neighbouring indices: try the run found last first.
+        const Odsjecak& z = odsjeci_[zadnji_];
+        if (k >= z.k0 && k - z.k0 < z.n)
+            return z;
         auto it = std::upper_bound(odsjeci_.begin(), odsjeci_.end(), k,
                                    [](std::int64_t x, const Odsjecak& o) { return x < o.k0; });
+        zadnji_ = static_cast<std::size_t>(it - 1 - odsjeci_.begin());
         return *(it - 1);
     }
     void Izgradi(std::int64_t k) {
@@ -116,7 +185,36 @@ private:
     std::int64_t sljedeciK_ = 0; // first index not yet covered
     T sljedecaX_;                // its value
     std::int64_t zastoj_ = kBeskonacno;
+    std::size_t zadnji_ = 0;
 };
+
+// The sequence of a start and a step, shared by the searches of one thread: the same paths
+// (from 0, from the steel limit) recur from section to section, and their runs are built
+// once. The few most recently used are kept.
+template <class T> std::shared_ptr<NizKoraka<T>> ZajednickiNiz(T pocetak, double korak) {
+    struct Stavka {
+        T pocetak;
+        double korak;
+        std::uint64_t koristen;
+        std::shared_ptr<NizKoraka<T>> niz;
+    };
+    thread_local std::vector<Stavka> stavke;
+    thread_local std::uint64_t sat = 0;
+    ++sat;
+    for (Stavka& s : stavke)
+        if (std::memcmp(&s.pocetak, &pocetak, sizeof(T)) == 0 && s.korak == korak) {
+            s.koristen = sat;
+            return s.niz;
+        }
+    constexpr std::size_t kNajvise = 32;
+    if (stavke.size() >= kNajvise)
+        stavke.erase(
+            std::min_element(stavke.begin(), stavke.end(), [](const Stavka& a, const Stavka& b) {
+                return a.koristen < b.koristen;
+            }));
+    stavke.push_back({pocetak, korak, sat, std::make_shared<NizKoraka<T>>(pocetak, korak)});
+    return stavke.back().niz;
+}
 
 // Which comes first on a path: the step (the trial takes the new value) or the trial.
 enum class Redoslijed { KorakPaProba, ProbaPaKorak };
@@ -157,9 +255,11 @@ public:
         if (brojac_)
             brojac_->najduziPut = std::max(brojac_->najduziPut, broj_);
     }
+    // One more trial; beyond the bound the path ends with an error instead.
     void Jos() {
-        if (++broj_ > NajvisePokusajaPuta)
+        if (broj_ >= NajvisePokusajaPuta)
             PrekoraceneGranicePretrage();
+        ++broj_;
         if (brojac_)
             ++brojac_->pokusaji;
     }
@@ -213,7 +313,8 @@ private:
 // The same path read by the index of its trials, for the fast searches.
 template <class T> class IndeksiraniPut {
 public:
-    explicit IndeksiraniPut(const Put<T>& put) : put_(put), niz_(put.pocetak, put.korak) {}
+    explicit IndeksiraniPut(const Put<T>& put)
+        : put_(put), dijeljeni_(ZajednickiNiz(put.pocetak, put.korak)), niz_(*dijeljeni_) {}
 
     // The trial strain of trial j and the value before its step.
     T Vrijednost(std::int64_t j) { return niz_[j + Pomak()]; }
@@ -242,26 +343,38 @@ private:
             return false;
         return put_.IspredNove(niz_[k]);
     }
+    // Each end of a path is where the values pass a bound (or stall); the first trial that
+    // fails any of them ends the path.
     std::int64_t Prebroji() {
-        if (!Postoji(0))
-            return 0;
-        std::int64_t ima = 0, korak = 1; // trial `ima` exists
-        while (Postoji(ima + korak)) {
-            ima += korak;
-            if (ima > NajvisePokusajaPuta)
-                return NajvisePokusajaPuta + 1;
-            korak *= 2;
+        const std::int64_t granica = NajvisePokusajaPuta + 1;
+        const std::int64_t kBesk = NizKoraka<T>::Beskonacno();
+        const std::int64_t zastoj = niz_.Zastoj(granica + 2);
+        std::int64_t broj = kBesk;
+        if (put_.redoslijed == Redoslijed::KorakPaProba) {
+            // Trial j steps from x(j) to x(j + 1).
+            if (!std::isnan(put_.staraIspred))
+                broj = std::min(broj, niz_.PrviNePrije(put_.staraIspred, false, 0, granica + 1));
+            if (!std::isnan(put_.novaIspred)) {
+                const std::int64_t k =
+                    niz_.PrviNePrije(put_.novaIspred, put_.novaUkljucena, 1, granica + 2);
+                if (k < kBesk)
+                    broj = std::min(broj, k - 1);
+            }
+            if (zastoj < kBesk)
+                broj = std::min(broj, zastoj - 1);
+        } else {
+            // Trial j is x(j).
+            if (!std::isnan(put_.novaIspred))
+                broj = std::min(
+                    broj, niz_.PrviNePrije(put_.novaIspred, put_.novaUkljucena, 0, granica + 1));
+            broj = std::min(broj, zastoj);
         }
-        std::int64_t nema = ima + korak;
-        while (nema - ima > 1) {
-            const std::int64_t m = ima + (nema - ima) / 2;
-            (Postoji(m) ? ima : nema) = m;
-        }
-        return std::min(nema, NajvisePokusajaPuta + 1);
+        return std::clamp<std::int64_t>(broj, 0, granica);
     }
 
     const Put<T>& put_;
-    NizKoraka<T> niz_;
+    std::shared_ptr<NizKoraka<T>> dijeljeni_;
+    NizKoraka<T>& niz_;
     std::optional<std::int64_t> broj_;
 };
 
@@ -411,31 +524,108 @@ inline std::optional<Raspon> Podijeli(Raspon a, Raspon b) {
 
 // ---- Fast searches ----------------------------------------------------------------------------
 
+// Ranges of trials still to be done, the next on top; they halve, so a few dozen suffice.
+class StekRaspona {
+public:
+    void Stavi(std::int64_t i, std::int64_t j) {
+        if (i <= j)
+            stavke_[broj_++] = {i, j};
+    }
+    bool Prazan() const { return broj_ == 0; }
+    std::pair<std::int64_t, std::int64_t> Uzmi() { return stavke_[--broj_]; }
+
+private:
+    std::array<std::pair<std::int64_t, std::int64_t>, 160> stavke_{};
+    std::size_t broj_ = 0;
+};
+
+// The trials 0 .. broj - 1 as ranges in the order of the scan: around a guessed index a
+// small window, before and after it the rest.
+inline void PocetniRasponi(StekRaspona& stek, std::int64_t broj,
+                           std::optional<std::int64_t> slutnja, std::int64_t prozor) {
+    if (!slutnja || broj <= 3 * prozor) {
+        stek.Stavi(0, broj - 1);
+        return;
+    }
+    const std::int64_t s = std::clamp<std::int64_t>(*slutnja, 0, broj - 1);
+    const std::int64_t od = std::max<std::int64_t>(0, s - prozor);
+    const std::int64_t do_ = std::min(broj - 1, s + prozor);
+    stek.Stavi(do_ + 1, broj - 1);
+    stek.Stavi(od, do_);
+    stek.Stavi(0, od - 1);
+}
+
+// The index at which f changes sign between a and b (f(a), f(b) of opposite signs, a < b):
+// the first index with the sign of f(b) in a bracket narrowed by regula falsi (the Illinois
+// way), which for smooth residuals lands in a few evaluations.
+template <class F>
+std::int64_t PromjenaZnakaIzmedju(std::int64_t a, double fa, std::int64_t b, double fb, F&& f) {
+    int strana = 0;
+    for (int korak = 0; b - a > 1 && korak < 60; ++korak) {
+        std::int64_t m = a + (b - a) / 2;
+        if (korak < 40 && std::isfinite(fa) && std::isfinite(fb) && fa != fb) {
+            const double t = fa / (fa - fb);
+            if (t > 0 && t < 1)
+                m = std::clamp<std::int64_t>(
+                    a + static_cast<std::int64_t>(std::llround(t * static_cast<double>(b - a))),
+                    a + 1, b - 1);
+        }
+        const double fm = f(m);
+        if (!std::isfinite(fm))
+            return m;
+        if ((fm < 0) == (fb < 0) && fm != 0) {
+            b = m;
+            fb = fm;
+            if (strana == -1)
+                fa /= 2;
+            strana = -1;
+        } else {
+            a = m;
+            fa = fm;
+            if (strana == 1)
+                fb /= 2;
+            strana = 1;
+        }
+    }
+    return b;
+}
+
+// Where a residual f of trials 0 .. broj - 1 likely changes sign: when it has opposite signs
+// at the two ends, an index where it does; nothing otherwise. Only a guess for splitting
+// ranges: the search proves everything before it anyway.
+template <class F> std::optional<std::int64_t> SlutnjaPromjene(std::int64_t broj, F&& f) {
+    if (broj < 16)
+        return std::nullopt;
+    const double f0 = f(0), fn = f(broj - 1);
+    if (!(f0 < 0 && fn > 0) && !(f0 > 0 && fn < 0))
+        return std::nullopt;
+    return PromjenaZnakaIzmedju(0, f0, broj - 1, fn, f);
+}
+
 // The first trial of 0 .. broj - 1 that the tracker accepts and `uslov` admits, found as the
 // literal scan finds it, with the tracker left as the literal scan leaves it.
 //  - proba(j) evaluates trial j literally (messages and all) and returns it;
 //  - izvjesno(i, j) returns the signature that every trial of i .. j certainly has (none of
 //    them showing a message), or nothing;
-//  - uslov(j, pokusaj) tells whether an accepted trial is taken.
+//  - uslov(j, pokusaj) tells whether an accepted trial is taken;
+//  - slutnja, when given, is where the change is likely: the ranges are split around it.
 // A range with a certain signature is skipped: only its first trial can change sign against
 // the record. With tacanZapis the last trial of a skipped range is evaluated to become the
 // record (a tracker that multiplies residuals needs their values); otherwise the signature
 // is recorded.
 template <class Proba, class Izvjesno, class Uslov>
 std::optional<std::int64_t> PrvaPromjena(std::int64_t broj, PromjenaZnaka& t, Proba&& proba,
-                                         Izvjesno&& izvjesno, Uslov&& uslov, bool tacanZapis) {
+                                         Izvjesno&& izvjesno, Uslov&& uslov, bool tacanZapis,
+                                         std::optional<std::int64_t> slutnja = std::nullopt) {
     constexpr std::int64_t kPojedinacno = 8;
     auto jedan = [&](std::int64_t k) {
         const Pokusaj p = proba(k);
         return t.Prihvati(p) && uslov(k, p);
     };
-    // Ranges still to be done, in the order of the scan (the last is done first).
-    std::vector<std::pair<std::int64_t, std::int64_t>> stek;
-    if (broj > 0)
-        stek.emplace_back(0, broj - 1);
-    while (!stek.empty()) {
-        const auto [i, j] = stek.back();
-        stek.pop_back();
+    StekRaspona stek;
+    PocetniRasponi(stek, broj, slutnja, kPojedinacno / 2 - 1);
+    while (!stek.Prazan()) {
+        const auto [i, j] = stek.Uzmi();
         if (j - i + 1 <= kPojedinacno) {
             for (std::int64_t k = i; k <= j; ++k)
                 if (jedan(k))
@@ -452,8 +642,8 @@ std::optional<std::int64_t> PrvaPromjena(std::int64_t broj, PromjenaZnaka& t, Pr
             continue;
         }
         const std::int64_t m = i + (j - i) / 2;
-        stek.emplace_back(m + 1, j);
-        stek.emplace_back(i, m);
+        stek.Stavi(m + 1, j);
+        stek.Stavi(i, m);
     }
     return std::nullopt;
 }
@@ -463,10 +653,11 @@ std::optional<std::int64_t> PrvaPromjena(std::int64_t broj, PromjenaZnaka& t, Pr
 template <class T, class Proba, class Izvjesno, class Uslov>
 std::optional<std::int64_t> PrvaPromjenaNaPutu(IndeksiraniPut<T>& put, PromjenaZnaka& t,
                                                Proba&& proba, Izvjesno&& izvjesno, Uslov&& uslov,
-                                               bool tacanZapis) {
+                                               bool tacanZapis,
+                                               std::optional<std::int64_t> slutnja = std::nullopt) {
     const std::int64_t broj = put.Broj();
-    const std::optional<std::int64_t> j =
-        PrvaPromjena(std::min(broj, NajvisePokusajaPuta), t, proba, izvjesno, uslov, tacanZapis);
+    const std::optional<std::int64_t> j = PrvaPromjena(std::min(broj, NajvisePokusajaPuta), t,
+                                                       proba, izvjesno, uslov, tacanZapis, slutnja);
     if (!j && broj > NajvisePokusajaPuta)
         PrekoraceneGranicePretrage();
     return j;
@@ -500,29 +691,31 @@ inline void Izbroji(BrojacPokusaja* brojac) {
 // The nearest-point search over trials 0 .. broj - 1 whose values do not decrease along the
 // index (to the margin of their rounding): the trial the literal scan keeps.
 //  - vrijednost(j) evaluates trial j literally (in the order of the scan);
-//  - procjena(j) evaluates it without showing anything, for the guess;
+//  - procjena(j) is an approximation of it, for the guess;
+//  - tacno(j) is its value computed without showing anything;
 //  - granice(i, j) returns an interval that certainly holds the computed value of every trial
 //    of i .. j (none of them showing a message), or nothing.
-// First a guess (a bisection for the target) gives a distance that the best trial reaches at
+// First a guess (regula falsi for the target) gives a distance that the best trial reaches at
 // most; then every range whose values certainly lie farther (or are certainly left out) is
 // skipped, and the rest are evaluated in order by the tracker.
-template <class Vrijednost, class Procjena, class Granice>
+template <class Vrijednost, class Procjena, class Tacno, class Granice>
 void NajblizaBrzo(std::int64_t broj, NajblizaTacka& t, Vrijednost&& vrijednost, Procjena&& procjena,
-                  Granice&& granice) {
+                  Tacno&& tacno, Granice&& granice) {
     if (broj <= 0)
         return;
-    // The guess: the first trial whose value reaches the target, and its neighbours.
-    std::int64_t lo = 0, hi = broj - 1;
-    while (lo < hi) {
-        const std::int64_t m = lo + (hi - lo) / 2;
-        if (procjena(m) < t.Cilj())
-            lo = m + 1;
-        else
-            hi = m;
-    }
+    const double cilj = t.Cilj();
+    auto f = [&](std::int64_t j) { return static_cast<double>(procjena(j)) - cilj; };
+    const double f0 = f(0), fn = f(broj - 1);
+    std::int64_t lo = 0;
+    if (f0 < 0 && fn >= 0)
+        lo = PromjenaZnakaIzmedju(0, f0, broj - 1, fn == 0 ? -0.0 : fn, f);
+    else if (f0 < 0)
+        lo = broj - 1;
+    // The distance that the trials around the guess reach (as computed): the best is not
+    // farther.
     NajblizaTacka proba(t.Cilj(), t.SamoPozitivne());
     for (std::int64_t k = std::max<std::int64_t>(0, lo - 1); k <= std::min(broj - 1, lo + 1); ++k)
-        proba.Probaj(k, procjena(k));
+        proba.Probaj(k, tacno(k));
     const double B = proba.Najbolje();
     const bool imaB = proba.Indeks().has_value();
     // A computed distance above B: the real difference beyond B by a relative 2^-20 rounds
@@ -536,13 +729,13 @@ void NajblizaBrzo(std::int64_t broj, NajblizaTacka& t, Vrijednost&& vrijednost, 
             return true; // every value certainly left out
         if (!imaB)
             return false;
-        return g->od - t.Cilj() > prag || t.Cilj() - g->do_ > prag;
+        return g->od - cilj > prag || cilj - g->do_ > prag;
     };
     constexpr std::int64_t kPojedinacno = 8;
-    std::vector<std::pair<std::int64_t, std::int64_t>> stek{{0, broj - 1}};
-    while (!stek.empty()) {
-        const auto [i, j] = stek.back();
-        stek.pop_back();
+    StekRaspona stek;
+    PocetniRasponi(stek, broj, lo, kPojedinacno / 2 - 1);
+    while (!stek.Prazan()) {
+        const auto [i, j] = stek.Uzmi();
         if (j - i + 1 <= kPojedinacno) {
             for (std::int64_t k = i; k <= j; ++k)
                 t.Probaj(k, vrijednost(k));
@@ -551,8 +744,8 @@ void NajblizaBrzo(std::int64_t broj, NajblizaTacka& t, Vrijednost&& vrijednost, 
         if (preskoci(i, j))
             continue;
         const std::int64_t m = i + (j - i) / 2;
-        stek.emplace_back(m + 1, j);
-        stek.emplace_back(i, m);
+        stek.Stavi(m + 1, j);
+        stek.Stavi(i, m);
     }
 }
 
@@ -585,17 +778,15 @@ StanjePetog StanjePetogPodrucja(int i);
 
 template <class T> std::int64_t NizKoraka<T>::RedovniKoraci(T w0, T inc) const {
     // |w| in [2^(e-1), 2^e); u its unit in the last place.
-    int e = 0;
-    std::frexp(static_cast<double>(w0), &e);
-    const double u = std::ldexp(1.0, e - std::numeric_limits<T>::digits);
+    const int e = Binada(static_cast<double>(w0));
+    const double u = DvaNa(e - std::numeric_limits<T>::digits);
     const double aw = std::fabs(static_cast<double>(w0));
     const double ai = std::fabs(static_cast<double>(inc));
     const double ac = std::fabs(korak_);
     const bool odNule = (korak_ > 0) == (w0 > 0);
     // A step from w is regular while w and its exact sum stay clear of the binade's ends by
     // a few units.
-    const double prostor =
-        odNule ? std::ldexp(1.0, e) - ac - 4 * u - aw : aw - std::ldexp(1.0, e - 1) - ac - 4 * u;
+    const double prostor = odNule ? DvaNa(e) - ac - 4 * u - aw : aw - DvaNa(e - 1) - ac - 4 * u;
     if (!(prostor > 0))
         return 0;
     return static_cast<std::int64_t>(std::floor(prostor / ai));
@@ -616,11 +807,7 @@ template <class T> void NizKoraka<T>::Postavi(std::int64_t sljedeci, T zadnja) {
 template <class T> void NizKoraka<T>::Produzi() {
     const std::int64_t k = sljedeciK_;
     const T v = sljedecaX_;
-    auto eksponent = [](T x) {
-        int e = 0;
-        std::frexp(static_cast<double>(x), &e);
-        return e;
-    };
+    auto eksponent = [](T x) { return Binada(static_cast<double>(x)); };
     const double av = std::fabs(static_cast<double>(v));
     if (std::isfinite(av) && av >= std::numeric_limits<T>::min() && av > 8 * std::fabs(korak_)) {
         const T v1 = Korak(v, korak_);

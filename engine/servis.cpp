@@ -99,30 +99,82 @@ MjeraOse IzmjeriOsu(const TDim& d, const Armatura& a, double e0MinusYc, double x
     return r;
 }
 
-// Over the depths between two of them (lo above hi, both not negative): S grows with the
-// depth (its derivative is the compressed area b x - (b - b0) (x - h0)+ plus the bars, not
-// negative for a real section), J is convex (J' = 2 S), the lever arm e0 - yc + x is linear.
-// So g lies in krak S - J with each factor bounded by its values at the ends (J from below by
-// its tangents where S changes sign), widened by the double rounding of every term.
-std::optional<Potpis> IzvjesnostOse(const MjeraOse& lo, const MjeraOse& hi) {
-    if (!(lo.x >= 0))
+// Over the depths between two of them (lo above hi, both not negative) g is a cubic as long
+// as they lie on one side of the flange's underside (x - h0 keeps its sign): about the middle
+// m, with t = x - m and |t| <= w, g(x) = g(m) + g1 t + g2 t^2 / 2 + g3 t^3 / 6, where
+// g1 = krak A - S, g2 = krak A', g3 = A' (A = S' is the compressed transformed area, A' its
+// width there, krak = e0 - yc + x; J' = 2 S). So every g of the range lies within the
+// remainder of g(m); and where g' = g1 + g2 t + g3 t^2 / 2 keeps its sign, g is monotone and
+// lies between its values at the ends. Both are widened by the double rounding of the trials
+// and of the terms.
+std::optional<Potpis> IzvjesnostOse(const TDim& d, const Armatura& a, double e0MinusYc,
+                                    const MjeraOse& lo, const MjeraOse& hi) {
+    if (!(lo.x >= 0) || !(hi.x >= lo.x) || ((lo.x - d.h0) < 0) != ((hi.x - d.h0) < 0))
         return std::nullopt;
-    const double w = hi.x - lo.x;
-    const double vS = std::max(lo.velicinaS, hi.velicinaS);
-    const double vJ = std::max(lo.velicinaJ, hi.velicinaJ);
-    const double vK = std::max(std::fabs(lo.krak), std::fabs(hi.krak));
+    const double m = lo.x + (hi.x - lo.x) / 2;
+    const double w = (hi.x - lo.x) / 2 * (1 + 0x1.0p-40);
+    const MjeraOse sr = IzmjeriOsu(d, a, e0MinusYc, m);
+    const bool ispod = m > d.h0;
+    const double sirina = ispod ? d.b0 : d.b; // A'
+    const double A = d.b * m - (ispod ? (d.b - d.b0) * (m - d.h0) : 0.0) + d.n * (a.AsC + a.AsT);
+    const double g = sr.krak * sr.S - sr.J;
+    const double g1 = sr.krak * A - sr.S;
+    const double g2 = sr.krak * sirina;
+    const double vS = std::max({lo.velicinaS, hi.velicinaS, sr.velicinaS});
+    const double vJ = std::max({lo.velicinaJ, hi.velicinaJ, sr.velicinaJ});
+    const double vK = std::max({std::fabs(lo.krak), std::fabs(hi.krak), std::fabs(sr.krak)});
+    const double vA =
+        d.b * hi.x + std::fabs(d.b - d.b0) * std::fabs(hi.x - d.h0) + d.n * (a.AsC + a.AsT);
     constexpr double kDvostruko = 0x1.0p-40; // far above the rounding of a few operations
-    const Raspon S = Raspon{lo.S, hi.S}.Prosiren(kDvostruko * vS);
-    double Jmin = std::min(lo.J, hi.J);
-    if (lo.S < 0 && hi.S > 0)
-        Jmin = std::max(lo.J + 2 * lo.S * w, hi.J - 2 * hi.S * w);
-    const Raspon J = Raspon{Jmin, std::max(lo.J, hi.J)}.Prosiren(kDvostruko * vJ);
-    const Raspon krak = Raspon{lo.krak, hi.krak}.Prosiren(kDvostruko * vK);
-    const Raspon g = krak * S - J;
-    const int z = g.Znak(kDvostruko * (vK * vS + vJ) + 1e-300);
-    if (z == 0 || !g.Konacan() || !(hi.S >= lo.S - kDvostruko * vS))
+    const double pad = kDvostruko * (vK * vS + vJ + (vK * vA + vS) * w + vK * sirina * w * w +
+                                     sirina * w * w * w) +
+                       1e-300;
+    Raspon raspon = Raspon::Tacka(g).Prosiren(std::fabs(g1) * w + std::fabs(g2) * w * w / 2 +
+                                              std::fabs(sirina) * w * w * w / 6);
+    const Raspon nagib =
+        Raspon::Tacka(g1).Prosiren(std::fabs(g2) * w + std::fabs(sirina) * w * w / 2);
+    if (nagib.Znak(kDvostruko * (vK * vA + vS + vK * sirina * w + sirina * w * w)) != 0) {
+        const Raspon krajevi = Raspon::Od(lo.krak * lo.S - lo.J, hi.krak * hi.S - hi.J);
+        if (krajevi.do_ - krajevi.od < raspon.do_ - raspon.od)
+            raspon = krajevi;
+    }
+    const int z = raspon.Znak(pad);
+    if (z == 0 || !raspon.Konacan())
         return std::nullopt;
     return Potpis{1, z, 0, 0};
+}
+
+// Where g changes sign between the depths x1 and x2 (g of opposite signs there, both on one
+// side of nothing in particular): a guess by Newton's method kept inside the bracket, for
+// splitting the ranges of the search.
+std::optional<double> KorijenOse(const TDim& d, const Armatura& a, double e0MinusYc, double x1,
+                                 double x2) {
+    auto g = [&](double x) {
+        const MjeraOse m = IzmjeriOsu(d, a, e0MinusYc, x);
+        return m.krak * m.S - m.J;
+    };
+    double lo = std::min(x1, x2), hi = std::max(x1, x2);
+    double glo = g(lo), ghi = g(hi);
+    if (!((glo < 0 && ghi > 0) || (glo > 0 && ghi < 0)))
+        return std::nullopt;
+    double x = lo + (hi - lo) / 2;
+    for (int i = 0; i < 40 && hi - lo > 1e-4; ++i) {
+        const MjeraOse mx = IzmjeriOsu(d, a, e0MinusYc, x);
+        const double gx = mx.krak * mx.S - mx.J;
+        if ((gx < 0) == (glo < 0)) {
+            lo = x;
+            glo = gx;
+        } else {
+            hi = x;
+        }
+        const bool ispod = x > d.h0;
+        const double A =
+            d.b * x - (ispod ? (d.b - d.b0) * (x - d.h0) : 0.0) + d.n * (a.AsC + a.AsT);
+        const double nagib = mx.krak * A - mx.S;
+        const double n = x - gx / nagib;
+        x = (n > lo && n < hi) ? n : lo + (hi - lo) / 2;
+    }
+    return x;
 }
 
 // The fast search proves its ranges on a real section: positive widths, a flange depth not
@@ -188,10 +240,18 @@ std::optional<double> DubinaSilom(const TDim& d, const Armatura& a, double M, do
         auto izvjesno = [&](std::int64_t i, std::int64_t j) {
             const MjeraOse m1 = mjera(i);
             const MjeraOse& m2 = mjera(j);
-            return put.korak > 0 ? IzvjesnostOse(m1, m2) : IzvjesnostOse(m2, m1);
+            return put.korak > 0 ? IzvjesnostOse(d, a, e0 - yc, m1, m2)
+                                 : IzvjesnostOse(d, a, e0 - yc, m2, m1);
         };
         auto uslov = [&](std::int64_t, const Pokusaj& p) { return krakPrima(p); };
-        if (const auto j = PrvaPromjenaNaPutu(ip, t, brojana, izvjesno, uslov, true))
+        // The guess: a root of g between the first and the last depth, as an index.
+        std::optional<std::int64_t> slutnja;
+        if (const std::int64_t n = ip.Broj(); n > 16 && n <= NajvisePokusajaPuta) {
+            const double x1 = ip.Vrijednost(0), x2 = ip.Vrijednost(n - 1);
+            if (const auto x = KorijenOse(d, a, e0 - yc, x1, x2))
+                slutnja = static_cast<std::int64_t>(std::llround((*x - x1) / put.korak));
+        }
+        if (const auto j = PrvaPromjenaNaPutu(ip, t, brojana, izvjesno, uslov, true, slutnja))
             return ip.Vrijednost(*j);
         if (ip.Zastaje())
             PrekoraceneGranicePretrage();
