@@ -166,17 +166,21 @@ inline void Geometrija(Generator& g, TPresjek& p, double hNajvise) {
     }
 }
 
+// Mostly the default options; now and then absurd but accepted ones: a steel limit below the
+// limit of single reinforcement, not above zero, large (a scan of up to 3e7 trials, kept rare
+// for the sake of the literal scans) or so large that the float steps stall at once.
 inline void Opcije(Generator& g, Slucaj& s) {
-    const int e = g.Izbor(1000);
-    s.ex.esu = e < 650   ? 20
-               : e < 750 ? 10
-               : e < 850 ? g.Raspon(2, 60)
-               : e < 880 ? 3
-               : e < 950 ? g.LogRaspon(60, 5000)
-               : e < 975 ? g.LogRaspon(0.02, 2)
-               : e < 985 ? (g.Sansa(0.5) ? 0.0 : -g.Raspon(0.5, 8))
-               : e < 995 ? g.LogRaspon(1e5, 1e30)
-                         : g.LogRaspon(5000, 32000);
+    const int e = g.Izbor(10000);
+    s.ex.esu = e < 6500   ? 20
+               : e < 7600 ? 10
+               : e < 8700 ? g.Raspon(2, 60)
+               : e < 9000 ? 3
+               : e < 9400 ? g.LogRaspon(60, 300)
+               : e < 9440 ? g.LogRaspon(300, 5000)
+               : e < 9445 ? g.LogRaspon(5000, 32000)
+               : e < 9700 ? g.LogRaspon(0.02, 2)
+               : e < 9850 ? (g.Sansa(0.5) ? 0.0 : -g.Raspon(0.5, 8))
+                          : g.LogRaspon(1e5, 1e30);
     if (g.Sansa(0.15)) {
         s.ex.Ksi35 = g.Raspon(0.02, 1.0);
         s.ex.Ksi45 = g.Raspon(0.02, 1.0);
@@ -293,7 +297,7 @@ inline Slucaj Servisni(Pretraga pr, std::uint64_t i, const Katalozi& k) {
     for (;;) {
         TPresjek& p = s.p;
         p = TPresjek{};
-        Geometrija(g, p, 200);
+        Geometrija(g, p, 120);
         Materijal(g, p, k, s.Alfa);
         p.ArmDonja = Sipke(g, 3);
         p.ArmGornja = g.Sansa(0.3) ? TUsvojenaArmatura{} : Sipke(g, 2);

@@ -9,6 +9,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -108,6 +110,168 @@ TEST(IndeksiraniPut, CountsAndValuesEqualTheLiteralWalk) {
             put.staraIspred = smjer > 0 ? h : 0.0;
             ProvjeriPut(put);
         }
+}
+
+// The longest legal paths stay under the bound: a float step of 0.001 from the largest
+// strains at which it still advances, of 0.005 likewise, and the neutral-axis scan of the
+// deepest section a batch accepts (100 m).
+TEST(NajvisePokusajaPuta, LiesAboveTheLongestLegalPaths) {
+    auto broj = [](auto pocetak, double korak, double kraj) {
+        Put<decltype(pocetak)> put;
+        put.pocetak = pocetak;
+        put.korak = korak;
+        put.staraIspred = kraj;
+        return IndeksiraniPut<decltype(pocetak)>(put).Broj();
+    };
+    for (const std::int64_t n : {broj(32767.99f, -0.001, -3.5), broj(-32767.99f, 0.001, 3.5),
+                                 broj(131071.9f, -0.005, 0.0), broj(10000.0, -0.0005, 0.0)}) {
+        EXPECT_GT(n, 15'000'000);
+        EXPECT_LT(n, NajvisePokusajaPuta);
+    }
+    EXPECT_EQ(broj(40000.0f, -0.001, -3.5), 0); // the step stalls at once
+}
+
+// The trackers as the scans used them: a table of residual sequences and the trial each
+// accepts.
+TEST(PromjenaZnaka, AcceptsAsTheScansDo) {
+    using P = PromjenaZnaka::Pravilo;
+    struct Red {
+        P pravilo;
+        bool polovi;
+        std::vector<Pokusaj> niz;
+        int prihvacen; // index, or -1
+    };
+    const std::vector<Red> redovi = {
+        {P::Ravnoteza, false, {{1, 2}, {1, 1}, {1, -1}}, 2},
+        {P::Ravnoteza, false, {{1, 2}, {1, 0}}, 1},          // zero is the balance
+        {P::Ravnoteza, false, {{1, 0}, {1, 1}, {1, -1}}, 2}, // a first zero is no record
+        {P::Proizvod, false, {{1, 2}, {1, 0}, {1, -1}}, -1}, // zero is never accepted
+        {P::Proizvod, true, {{1, 2}, {2, -1, 1, 1}, {2, 1, 1, 1}}, 2},
+        {P::Proizvod, true, {{2, 2, 1, 1}, {2, -1, -1, 1}, {2, -3, -1, 1}}, -1}, // a pole
+        {P::Proizvod, true, {{2, 2, 1, 0}, {2, -1, 1, 0}}, -1}, // a zero denominator sign
+        {P::Proizvod, true, {{1, 2}, {1, -2}}, 1},
+    };
+    for (const Red& r : redovi) {
+        PromjenaZnaka t(r.pravilo, r.polovi);
+        int prihvacen = -1;
+        for (std::size_t i = 0; i < r.niz.size() && prihvacen < 0; ++i)
+            if (t.Prihvati(r.niz[i]))
+                prihvacen = static_cast<int>(i);
+        EXPECT_EQ(prihvacen, r.prihvacen) << r.niz.size();
+    }
+}
+
+// The fast driver on generated residual sequences with kinds, poles and zeros, given perfect
+// enclosures (found by looking at every trial): it accepts the trial the literal tracker
+// accepts, leaves the same record, and evaluates few trials of a long smooth sequence.
+TEST(PrvaPromjena, PicksTheLiteralTrialOnGeneratedSequences) {
+    std::mt19937_64 gen(5);
+    for (int n = 0; n < 400; ++n) {
+        const std::int64_t broj = 1 + static_cast<std::int64_t>(gen() % 5000);
+        const int korijena = static_cast<int>(gen() % 4);
+        std::vector<Pokusaj> niz(static_cast<std::size_t>(broj));
+        std::vector<double> korijeni;
+        for (int k = 0; k < korijena; ++k)
+            korijeni.push_back(static_cast<double>(gen() % static_cast<std::uint64_t>(broj)) + 0.5);
+        for (std::int64_t j = 0; j < broj; ++j) {
+            double r = 1;
+            for (double x : korijeni)
+                r *= (static_cast<double>(j) - x) / 100;
+            Pokusaj& p = niz[static_cast<std::size_t>(j)];
+            p.r = (j % 97 == 13 && n % 3 == 0) ? 0.0 : r;
+            p.vrsta = (j / 700) % 2 == 0 ? 1 : 2;
+            p.znak1 = 1;
+            p.znak2 = (j / 1100) % 2 == 0 ? 1 : -1;
+        }
+        const PromjenaZnaka::Pravilo pravilo =
+            n % 2 ? PromjenaZnaka::Pravilo::Proizvod : PromjenaZnaka::Pravilo::Ravnoteza;
+        const bool polovi = n % 4 == 1;
+        auto uslov = [&](std::int64_t j, const Pokusaj&) { return j % 5 != 0 || n % 5 != 0; };
+        PromjenaZnaka doslovno(pravilo, polovi);
+        std::optional<std::int64_t> ocekivano;
+        for (std::int64_t j = 0; j < broj && !ocekivano; ++j)
+            if (doslovno.Prihvati(niz[static_cast<std::size_t>(j)]) &&
+                uslov(j, niz[static_cast<std::size_t>(j)]))
+                ocekivano = j;
+        PromjenaZnaka brzo(pravilo, polovi);
+        std::int64_t proba = 0;
+        auto izvjesno = [&](std::int64_t i, std::int64_t j) -> std::optional<Potpis> {
+            const Pokusaj& a = niz[static_cast<std::size_t>(i)];
+            for (std::int64_t k = i; k <= j; ++k) {
+                const Pokusaj& b = niz[static_cast<std::size_t>(k)];
+                if (Znak(b.r) == 0 || Znak(b.r) != Znak(a.r) || b.vrsta != a.vrsta ||
+                    b.znak2 != a.znak2)
+                    return std::nullopt;
+            }
+            return Potpis{a.vrsta, Znak(a.r), a.znak1, a.znak2};
+        };
+        auto probaj = [&](std::int64_t j) {
+            ++proba;
+            return niz[static_cast<std::size_t>(j)];
+        };
+        const auto nadjen =
+            PrvaPromjena(broj, brzo, probaj, izvjesno, uslov, n % 3 == 2,
+                         n % 2 ? std::optional<std::int64_t>(broj / 3) : std::nullopt);
+        ASSERT_EQ(nadjen, ocekivano) << n;
+        // Without roots only the changes of kind and denominator (and zeros) need trials.
+        if (!ocekivano && korijena == 0 && n % 3 != 0 && broj > 2000) {
+            EXPECT_LT(proba, broj / 4) << n;
+        }
+        // The records agree: the next trial is judged alike.
+        const Pokusaj sljedeci{1, -niz.back().r, 1, 1};
+        EXPECT_EQ(brzo.NeMijenja({1, Znak(sljedeci.r), 1, 1}),
+                  doslovno.NeMijenja({1, Znak(sljedeci.r), 1, 1}))
+            << n;
+    }
+}
+
+// The nearest-point driver on generated non-decreasing sequences with plateaus and rounding
+// noise: the trial the literal tracker keeps, with enclosures from the ends widened by the
+// noise.
+TEST(NajblizaBrzo, KeepsTheLiteralTrialOnGeneratedSequences) {
+    std::mt19937_64 gen(9);
+    std::uniform_real_distribution<double> u(0, 1);
+    for (int n = 0; n < 400; ++n) {
+        const std::int64_t broj = 1 + static_cast<std::int64_t>(gen() % 20000);
+        const double sum = n % 4 == 0 ? 1e-6 : 0.0;
+        std::vector<float> m(static_cast<std::size_t>(broj));
+        double x = -0.01 * u(gen);
+        for (auto& v : m) {
+            x += (u(gen) < 0.1 ? 0.0 : 1e-5 * u(gen));
+            v = static_cast<float>(x + sum * (u(gen) - 0.5));
+        }
+        const float cilj = static_cast<float>(u(gen) * x * 1.2);
+        const bool pozitivne = n % 2 == 0;
+        NajblizaTacka doslovno(cilj, pozitivne);
+        for (std::int64_t j = 0; j < broj; ++j)
+            doslovno.Probaj(j, m[static_cast<std::size_t>(j)]);
+        NajblizaTacka brzo(cilj, pozitivne);
+        auto v = [&](std::int64_t j) { return m[static_cast<std::size_t>(j)]; };
+        auto granice = [&](std::int64_t i, std::int64_t j) -> std::optional<Raspon> {
+            return Raspon{v(i) - 2 * sum - 1e-12, v(j) + 2 * sum + 1e-12};
+        };
+        NajblizaBrzo(broj, brzo, v, v, v, granice);
+        ASSERT_EQ(brzo.Indeks(), doslovno.Indeks()) << n;
+    }
+}
+
+TEST(Raspon, HoldsEveryResultOfItsMembers) {
+    std::mt19937_64 gen(3);
+    std::uniform_real_distribution<double> u(-5, 5);
+    for (int n = 0; n < 2000; ++n) {
+        const Raspon a = Raspon::Od(u(gen), u(gen)), b = Raspon::Od(u(gen), u(gen));
+        const double x = a.od + (a.do_ - a.od) * (u(gen) + 5) / 10;
+        const double y = b.od + (b.do_ - b.od) * (u(gen) + 5) / 10;
+        auto unutra = [](Raspon r, double z) { return z >= r.od - 1e-12 && z <= r.do_ + 1e-12; };
+        EXPECT_TRUE(unutra(a + b, x + y));
+        EXPECT_TRUE(unutra(a - b, x - y));
+        EXPECT_TRUE(unutra(a * b, x * y));
+        EXPECT_TRUE(unutra(2.5 * a, 2.5 * x));
+        if (const auto q = Podijeli(a, b))
+            EXPECT_TRUE(unutra(*q, x / y));
+        else
+            EXPECT_TRUE(b.od <= 0 && b.do_ >= 0);
+    }
 }
 
 } // namespace
