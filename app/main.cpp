@@ -9,9 +9,11 @@
 #include "data/razmjena.h"
 #include "data/sistem.h"
 
+#include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <optional>
+#include <string_view>
 
 #ifdef NMK_WITH_UI
 #include "ui/interaktivno.h"
@@ -66,6 +68,13 @@ int PokreniRezim(Rezim rezim, Projekat& pr) {
     return kIzlazGreska;
 }
 
+// NMK_PRETRAGA=doslovno makes every calculation of this process run the literal scans of
+// every trial state instead of the fast searches: the same results, for comparison.
+NacinPretrage NacinIzOkruzenja() {
+    const char* v = std::getenv("NMK_PRETRAGA");
+    return v && std::string_view(v) == "doslovno" ? NacinPretrage::Doslovna : NacinPretrage::Brza;
+}
+
 int Pokreni(int argc, char** argv, Projekat& pr) {
     // 1. Project state, extra concrete data, catalogues, one section.
     try {
@@ -74,6 +83,7 @@ int Pokreni(int argc, char** argv, Projekat& pr) {
         KonzolnePoruke().Prikazi(e.what(), VrstaPoruke::Greska, dgOK);
         return kIzlazGreska;
     }
+    pr.pretraga = NacinIzOkruzenja();
     const std::optional<Rezim> rezim =
         argc > 1 ? RezimIzArgumenta(argv[1]) : std::optional<Rezim>{};
     // 2. and 3. The required files; the interactive program's toolkit starts there.
