@@ -118,10 +118,9 @@ public:
                 k = kraj + 1;
                 continue;
             }
-            std::int64_t ima = k - 1, nema = kraj; // ima: last known before (or none)
             if (!prije(o.Vrijednost(k)))
                 return k;
-            ima = k;
+            std::int64_t ima = k, nema = kraj; // before at ima, not at nema
             while (nema - ima > 1) {
                 const std::int64_t m = ima + (nema - ima) / 2;
                 (prije(o.Vrijednost(m)) ? ima : nema) = m;
@@ -231,7 +230,6 @@ template <class T> struct Put {
     double novaIspred = std::numeric_limits<double>::quiet_NaN();
     bool novaUkljucena = false;
 
-    int Smjer() const { return korak > 0 ? 1 : -1; }
     bool IspredStare(T x) const { return std::isnan(staraIspred) || Ispred(x, staraIspred); }
     bool IspredNove(T x) const {
         if (std::isnan(novaIspred))
@@ -335,14 +333,6 @@ public:
 
 private:
     std::int64_t Pomak() const { return put_.redoslijed == Redoslijed::KorakPaProba ? 1 : 0; }
-    bool Postoji(std::int64_t j) {
-        const std::int64_t k = j + Pomak();
-        if (k >= 1 && niz_.Zastao(k))
-            return false;
-        if (put_.redoslijed == Redoslijed::KorakPaProba && !put_.IspredStare(niz_[k - 1]))
-            return false;
-        return put_.IspredNove(niz_[k]);
-    }
     // Each end of a path is where the values pass a bound (or stall); the first trial that
     // fails any of them ends the path.
     std::int64_t Prebroji() {
@@ -494,8 +484,6 @@ struct Raspon {
     static Raspon Tacka(double a) { return {a, a}; }
     Raspon Prosiren(double e) const { return {od - e, do_ + e}; }
     bool Konacan() const { return std::isfinite(od) && std::isfinite(do_); }
-    bool Iznad(double x) const { return od > x; }
-    bool Ispod(double x) const { return do_ < x; }
     double Najveci() const { return std::max(std::fabs(od), std::fabs(do_)); }
     // Sign of every member when the interval keeps clear of [-e, e]; 0 when it does not.
     int Znak(double e) const { return od > e ? 1 : do_ < -e ? -1 : 0; }
@@ -524,12 +512,13 @@ inline std::optional<Raspon> Podijeli(Raspon a, Raspon b) {
 
 // ---- Fast searches ----------------------------------------------------------------------------
 
-// Ranges of trials still to be done, the next on top; they halve, so a few dozen suffice.
+// Ranges of trials still to be done, the next on top. A split replaces a range by its two
+// halves, so the stack grows by one per halving: a few dozen suffice for any path.
 class StekRaspona {
 public:
     void Stavi(std::int64_t i, std::int64_t j) {
         if (i <= j)
-            stavke_[broj_++] = {i, j};
+            stavke_.at(broj_++) = {i, j};
     }
     bool Prazan() const { return broj_ == 0; }
     std::pair<std::int64_t, std::int64_t> Uzmi() { return stavke_[--broj_]; }
