@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -317,11 +318,34 @@ std::optional<Potpis> IzvjesnostPetog(const Proracun& c, const Peto& s, int i, i
     return Potpis{2, z, Znak(nazivnikN.od), Znak(nazivnikM.od)};
 }
 
-// The fast search proves its ranges on a section whose flange is not narrower than its web
-// and whose layers lie inside it.
+// The steps of the fifth domain at which a layer reaches the yield strain: the kind of the
+// trials may change there. Each layer's strain is monotone along the steps.
+Podjela PrelomiPetog(const Proracun& c) {
+    Podjela p;
+    const double ev = 1000 * c.p.sigv / c.celik.Es;
+    for (Sloj sloj : {Sloj::Pritisnuti, Sloj::Zategnuti}) {
+        auto eps = [&](int i) {
+            const StanjePetog s = StanjePetogPodrucja(i);
+            return DilatacijaSloja5(c.d, sloj, s.eBot, s.eTop);
+        };
+        const int n = GranicniPutevi::KoraciPetogPodrucja;
+        const bool raste = eps(n) > eps(0);
+        if ((eps(0) < ev) != (eps(n) < ev)) {
+            int lo = 0, hi = n; // the yield strain lies between lo and hi
+            while (hi - lo > 1) {
+                const int m = lo + (hi - lo) / 2;
+                ((eps(m) < ev) == raste ? lo : hi) = m;
+            }
+            p.Dodaj(hi);
+        }
+    }
+    return p;
+}
+
+// The fast search proves its ranges on a section whose layers lie inside it.
 bool PogodnoPeto(const Proracun& c) {
     const TDim& d = c.d;
-    return c.Pogodno() && d.b >= d.b0 && d.d1 > 0 && d.d1 < d.h && d.d2 > 0;
+    return c.Pogodno() && d.d1 > 0 && d.d1 < d.h && d.d2 > 0;
 }
 
 // Fifth domain, symmetric: the strain turns about the pivot from 3.5 at the top down to
@@ -363,7 +387,8 @@ bool PetoPodrucje(Proracun& c) {
             return true;
         };
         auto priblizno = [&](std::int64_t i) { return proba(i).r; };
-        PrvaPromjena(kKoraka, t, proba, izvjesno, uzmi, false, SlutnjaPromjene(kKoraka, priblizno));
+        PrvaPromjena(kKoraka, t, proba, izvjesno, uzmi, false, SlutnjaPromjene(kKoraka, priblizno),
+                     PrelomiPetog(c));
     }
     if (!nadjen) {
         d.AsC = d.AsT = d.epsa = d.epsb = 0;
@@ -385,6 +410,7 @@ bool PetoPodrucje(Proracun& c) {
 struct Simetricni {
     float mu = 0;
     float nu = 0;
+    double yc = 0; // the gross centroid above the bottom face
 };
 
 // One trial state of the symmetric design; `podatak` is omegaM, the area per b d fB / sigv if
@@ -393,15 +419,26 @@ Pokusaj SimetricniPokusaj(const Proracun& c, const Simetricni& s, float ea, floa
     const TDim& d = c.d;
     const double sigv = c.p.sigv;
     const double dd = c.dd();
+    const double y = s.yc;
     const double sT = c.sigmaA(Sloj::Zategnuti, eb, ea);
     const double sC = c.sigmaA(Sloj::Pritisnuti, eb, ea);
-    const double om = c.omegaB(ea, eb);
+    // The concrete's coefficients; with the law's messages off in one pass (the same values).
+    KoeficijentiZone k;
+    if (c.zakon) {
+        k.omegaB = c.omegaB(ea, eb);
+        k.alfaT = alfaT(d, ea, eb, c.zakon);
+        if (k.alfaT != 0)
+            k.mT = mT(d, ea, eb, c.zakon);
+    } else {
+        k = Koeficijenti(d, ea, eb);
+    }
+    const double om = k.omegaB;
     // Depth of the concrete resultant per compressed depth, of the actual compressed zone
     // (for a rectangle kp(eb); for a T section with the axis in the web it is deeper).
-    const double a = alfaT(d, ea, eb, c.zakon);
-    const double dubina = a != 0 ? mT(d, ea, eb, c.zakon) / a : 0;
-    const double nazivnikM = ((d.h - c.yc() - d.d1) * sC + (c.yc() - d.d2) * sT) / (dd * sigv);
-    const double momentBetona = om * ((d.h - c.yc()) / dd - dubina * eb / (ea + eb));
+    const double a = k.alfaT;
+    const double dubina = a != 0 ? k.mT / a : 0;
+    const double nazivnikM = ((d.h - y - d.d1) * sC + (y - d.d2) * sT) / (dd * sigv);
+    const double momentBetona = om * ((d.h - y) / dd - dubina * eb / (ea + eb));
     const float omegaM =
         nazivnikM != 0 ? static_cast<float>((s.mu - momentBetona) / nazivnikM) : 0.0f;
     if (std::fabs(sT - sC) <= 1e-16)
@@ -452,7 +489,7 @@ Simetricni NormiranoSimetricno(const Proracun& c) {
     const TDim& d = c.d;
     const double dd = c.dd();
     return {UFloat(d.M * 1000 / (dd * dd * d.b * c.p.fB)),
-            UFloat(-c.p.Nu * 10 / (dd * d.b * c.p.fB))};
+            UFloat(-c.p.Nu * 10 / (dd * d.b * c.p.fB)), c.yc()};
 }
 
 // Takes an accepted trial (ea, eb); `samoSaArmaturom` takes it only when it needs
@@ -568,7 +605,7 @@ std::optional<Potpis> IzvjesnostSimetricnog(const Proracun& c, const Simetricni&
     const Raspon razlika = sC - sT;
     const int znak1 = razlika.Znak(1e-16 + 1e-12 * (sC.Najveci() + sT.Najveci()));
     const TDim& d = c.d;
-    const double dd = c.dd(), sigv = c.p.sigv, y = c.yc();
+    const double dd = c.dd(), sigv = c.p.sigv, y = s.yc;
     const double kC = d.h - y - d.d1, kT = y - d.d2;
     const Raspon nazivnikM = (1 / (dd * sigv)) * (kC * sC + kT * sT);
     const int znak2 = nazivnikM.Znak(
@@ -596,14 +633,18 @@ std::optional<Potpis> IzvjesnostSimetricnog(const Proracun& c, const Simetricni&
 // taken as by the literal walk.
 bool SimetricnaPretragaBrzo(Proracun& c, float ea0) {
     const Simetricni s = NormiranoSimetricno(c);
-    Proracun tiho = c; // the same trials without the concrete law's messages, for guesses
-    tiho.zakon = nullptr;
     const SimetricniPutevi putevi = PuteviSimetricni(c, ea0);
     PromjenaZnaka t(PromjenaZnaka::Pravilo::Proizvod, true);
     // One path: stanje(x) gives the state of the trial strain x, samoSa(j) whether trial j
-    // is taken only when it needs reinforcement.
-    auto put = [&](const Put<float>& putanja, auto stanje, auto samoSa) {
+    // is taken only when it needs reinforcement, prelomi the strains at which a layer starts
+    // or stops yielding (the kind of the trials may change there).
+    auto put = [&](const Put<float>& putanja, auto stanje, auto samoSa,
+                   std::initializer_list<double> prelomi) {
         IndeksiraniPut<float> ip(putanja);
+        Podjela podjela;
+        for (double x : prelomi)
+            if (std::isfinite(x))
+                podjela.Dodaj(ip.PrviNePrije(x));
         Zapamceno<MjeraSimetricna> mjere;
         auto mjera = [&](std::int64_t j) -> const MjeraSimetricna& {
             return mjere.Daj(j, [&](std::int64_t jj) {
@@ -624,15 +665,16 @@ bool SimetricnaPretragaBrzo(Proracun& c, float ea0) {
             const auto [ea, eb] = stanje(ip.Vrijednost(j));
             return UzmiSimetricno(c, ea, eb, pokusaj, samoSa(ip, j));
         };
-        auto priblizno = [&](std::int64_t j) {
-            Izbroji(c.o.brojac);
-            const auto [ea, eb] = stanje(ip.Vrijednost(j));
-            return SimetricniPokusaj(tiho, s, ea, eb).r;
-        };
-        return PrvaPromjenaNaPutu(ip, t, proba, izvjesno, uslov, false,
-                                  SlutnjaPromjene(ip.Broj(), priblizno))
+        return PrvaPromjenaNaPutu(ip, t, proba, izvjesno, uslov, false, std::nullopt, podjela)
             .has_value();
     };
+    // The yield strain, and where each layer reaches it (in tension or compression): with ea0
+    // fixed the compression layer's strain eb (1 - d1/d) - ea0 d1/d; at 3.5 the tension
+    // layer's is ea and the compression layer's 3.5 - (3.5 + ea) d1/d.
+    const double ev = 1000 * c.p.sigv / c.celik.Es;
+    const double r = c.d.d1 / c.dd();
+    const double eb1 = (ev + ea0 * r) / (1 - r), eb2 = (-ev + ea0 * r) / (1 - r);
+    const double ea1 = (3.5 - ev) / r - 3.5, ea2 = (3.5 + ev) / r - 3.5;
     auto naEa0 = [ea0](float x) { return std::pair{ea0, x}; };
     auto na35 = [](float x) { return std::pair{x, 3.5f}; };
     auto nikad = [](IndeksiraniPut<float>&, std::int64_t) { return false; };
@@ -640,12 +682,13 @@ bool SimetricnaPretragaBrzo(Proracun& c, float ea0) {
     auto produzetak = [](IndeksiraniPut<float>& ip, std::int64_t j) {
         return ip.Prethodna(j) <= 0.0011;
     };
-    if (put(putevi.put1, naEa0, nikad) || put(putevi.put2, na35, produzetak))
+    if (put(putevi.put1, naEa0, nikad, {eb1, eb2}) ||
+        put(putevi.put2, na35, produzetak, {ev, -ev, ea1, ea2}))
         return true;
     t.Obrisi();
-    if (put(putevi.dopuna1, naEa0, uvijek))
+    if (put(putevi.dopuna1, naEa0, uvijek, {eb1, eb2}))
         return true;
-    return putevi.dubokiSloj && put(putevi.dopuna2, na35, uvijek);
+    return putevi.dubokiSloj && put(putevi.dopuna2, na35, uvijek, {ev, -ev, ea1, ea2});
 }
 
 // The symmetric search over domains 1 to 4 from the steel strain ea0. Returns false when no

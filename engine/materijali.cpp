@@ -125,8 +125,38 @@ float zeta(const TDim& d, double ea, double eb, Poruke* poruke) {
 }
 
 float mu(const TDim& d, double ea, double eb, Poruke* poruke) {
+    if (!poruke) // nothing can be shown: the coefficients in one pass, the same bit for bit
+        return Koeficijenti(d, ea, eb).mu;
     return static_cast<float>(static_cast<double>(omegaB(d, ea, eb, poruke)) *
                               zeta(d, ea, eb, poruke));
+}
+
+KoeficijentiZone Koeficijenti(const TDim& d, double ea, double eb) {
+    KoeficijentiZone k;
+    if (eb <= 0) {
+        k.zeta = 1; // no compressed zone: mu = omegaB zeta stays 0
+        return k;
+    }
+    // The expressions of alfaT, omegaB, mT and zeta, each part formed once.
+    const ZonaIspodPloce z = Zona(d, ea, eb);
+    const float aF = alfaF(eb);
+    const double rebro = 1 - d.b0 / d.b;
+    const double a0 = z.e0 > 0 ? alfaF(z.e0) : 0.0;
+    k.alfaT = static_cast<float>(aF - rebro * a0 * (1 - d.h0 / z.x));
+    k.omegaB = static_cast<float>(k.alfaT * eb / (ea + eb));
+    const double pravougaonik = static_cast<double>(aF) * kp(eb);
+    if (z.e0 <= 0) {
+        k.mT = static_cast<float>(pravougaonik);
+    } else {
+        const double ostatak = 1 - d.h0 / z.x;
+        const double sila = rebro * alfaF(z.e0) * ostatak;
+        const double dubina = d.h0 / z.x + ostatak * kp(z.e0);
+        k.mT = static_cast<float>(pravougaonik - sila * dubina);
+    }
+    const double a = k.alfaT;
+    k.zeta = a == 0 ? 1.0f : static_cast<float>(1 - k.mT * (eb / (ea + eb)) / a);
+    k.mu = static_cast<float>(static_cast<double>(k.omegaB) * k.zeta);
+    return k;
 }
 
 // ---- Gross section --------------------------------------------------------------------------
@@ -354,19 +384,27 @@ PetoURasponu RasponPetog(const TDim& d, const ZakonCelika& c, double fB, int i, 
     if (std::fabs(mMax.F1) <= 1e-4) {
         r.moment = Raspon::Tacka(0); // e5 is 0 at every step
         r.momentIzvjestan = true;
-    } else if (std::fabs(mMin.F1) > 1e-4 && d.b >= d.b0) {
+    } else if (std::fabs(mMin.F1) > 1e-4) {
         const double h = d.h;
         const double osnova = d.b * h * h * fB;
         const double y = yc(d);
         const Raspon F1 = Raspon::Od(mMin.F1, mMax.F1);
         const Raspon F2 = Raspon::Od(mMin.F2, mMax.F2);
         const Raspon M = (1 / osnova) * ((y - h / 7) * F1 + (y - mMax.y2) * F2);
-        const double velicina = (std::fabs(y) * (F1.Najveci() + F2.Najveci()) +
-                                 F1.Najveci() * h / 7 + F2.Najveci() * std::fabs(mMax.y2)) /
-                                    std::fabs(osnova) +
-                                M.Najveci();
-        r.moment = M.Prosiren(2 * kRelativno * velicina + 1e-37);
-        r.momentIzvjestan = true;
+        // e5 forms y = (F1 h/7 + F2 y2) / (F1 + F2) and multiplies (yc - y) by F1 + F2: the
+        // rounding grows with |y|, which a web wider than the flange (F2 < 0) can make large.
+        const Raspon zbir = F1 + F2;
+        const double najmanjiZbir = std::min(std::fabs(zbir.od), std::fabs(zbir.do_));
+        if (zbir.Znak(0) != 0 && najmanjiZbir > 0) {
+            const double brojnik = F1.Najveci() * h / 7 + F2.Najveci() * std::fabs(mMax.y2);
+            const double velicina =
+                ((std::fabs(y) + brojnik / najmanjiZbir) * (F1.Najveci() + F2.Najveci()) +
+                 brojnik) /
+                    std::fabs(osnova) +
+                M.Najveci();
+            r.moment = M.Prosiren(2 * kRelativno * velicina + 1e-37);
+            r.momentIzvjestan = std::isfinite(velicina);
+        }
     }
     return r;
 }

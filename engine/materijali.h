@@ -49,6 +49,17 @@ float zeta(const TDim& d, double ea, double eb, Poruke* poruke = nullptr);
 // Reduced moment of the concrete force about the tension steel: omegaB zeta.
 float mu(const TDim& d, double ea, double eb, Poruke* poruke = nullptr);
 
+// alfaT, omegaB, mT, zeta and mu of one state in one pass, each equal bit for bit to its own
+// function. It shows nothing, so it serves where the concrete law's messages are off.
+struct KoeficijentiZone {
+    float alfaT = 0;
+    float omegaB = 0;
+    float mT = 0;
+    float zeta = 1;
+    float mu = 0;
+};
+KoeficijentiZone Koeficijenti(const TDim& d, double ea, double eb);
+
 // ---- Gross section ------------------------------------------------------------------------
 
 // Centroid of the gross section, measured from the bottom face, cm.
@@ -158,7 +169,7 @@ bool SigurnoTece(const ZakonCelika& c, double eps);
 // monotone in each of the two (the fullness and the deficit forces as integrals of the
 // parabola-rectangle law, a layer's strain as a mean of the two), so its extremes lie at the
 // corners. The moment is bounded only where every step takes it from the same branch of e5
-// (momentIzvjestan) and the flange is not narrower than the web. Both layers certainly at
+// and its deficit forces keep clear of cancelling (momentIzvjestan). Both layers certainly at
 // the yield stress: sigurnoTeku.
 struct PetoURasponu {
     Raspon a5;

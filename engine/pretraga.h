@@ -108,26 +108,36 @@ public:
             const double v = static_cast<double>(x);
             return (korak_ > 0 ? v < granica : v > granica) || (ukljucena && v == granica);
         };
-        for (std::int64_t k = od; k < najvise;) {
-            Izgradi(k);
-            const Odsjecak& o = Nadji(k);
-            if (o.n >= kBeskonacno) // a stalled value repeats for ever
-                return prije(o.x0) ? kBeskonacno : k;
-            const std::int64_t kraj = std::min(o.k0 + o.n - 1, najvise - 1);
-            if (prije(o.Vrijednost(kraj))) {
-                k = kraj + 1;
-                continue;
+        auto zadnja = [](const Odsjecak& o) {
+            return o.n >= kBeskonacno ? o.x0 : o.Vrijednost(o.k0 + o.n - 1);
+        };
+        Izgradi(od);
+        std::size_t p = static_cast<std::size_t>(&Nadji(od) - odsjeci_.data());
+        for (;;) {
+            // The first run built whose last value no longer lies before the bound.
+            std::size_t lo = p, hi = odsjeci_.size();
+            while (lo < hi) {
+                const std::size_t m = lo + (hi - lo) / 2;
+                (prije(zadnja(odsjeci_[m])) ? lo : hi) = prije(zadnja(odsjeci_[m])) ? m + 1 : m;
             }
-            if (!prije(o.Vrijednost(k)))
-                return k;
-            std::int64_t ima = k, nema = kraj; // before at ima, not at nema
-            while (nema - ima > 1) {
-                const std::int64_t m = ima + (nema - ima) / 2;
-                (prije(o.Vrijednost(m)) ? ima : nema) = m;
+            if (lo < odsjeci_.size()) {
+                const Odsjecak& o = odsjeci_[lo];
+                if (o.k0 >= najvise)
+                    return kBeskonacno;
+                if (o.n >= kBeskonacno || !prije(o.x0))
+                    return std::max(o.k0, od);
+                std::int64_t ima = o.k0, nema = o.k0 + o.n - 1; // before at ima, not at nema
+                while (nema - ima > 1) {
+                    const std::int64_t m = ima + (nema - ima) / 2;
+                    (prije(o.Vrijednost(m)) ? ima : nema) = m;
+                }
+                return nema >= najvise ? kBeskonacno : std::max(nema, od);
             }
-            return nema;
+            if (zastoj_ != kBeskonacno || sljedeciK_ >= najvise)
+                return kBeskonacno;
+            p = odsjeci_.size();
+            Produzi();
         }
-        return kBeskonacno;
     }
     // The first index whose value equals the one before it (the step stalled), looked for
     // below najvise; kBeskonacno when there is none.
@@ -323,6 +333,12 @@ public:
         if (!broj_)
             broj_ = Prebroji();
         return *broj_;
+    }
+    // The first trial whose strain does not lie before x in the direction of the path (the
+    // number of trials when there is none).
+    std::int64_t PrviNePrije(double x) {
+        const std::int64_t k = niz_.PrviNePrije(x, false, Pomak(), Broj() + Pomak());
+        return std::min(k - Pomak(), Broj());
     }
     // The literal walk ends because a step no longer changes the value.
     bool Zastaje() {
@@ -528,21 +544,40 @@ private:
     std::size_t broj_ = 0;
 };
 
-// The trials 0 .. broj - 1 as ranges in the order of the scan: around a guessed index a
-// small window, before and after it the rest.
-inline void PocetniRasponi(StekRaspona& stek, std::int64_t broj,
-                           std::optional<std::int64_t> slutnja, std::int64_t prozor) {
-    if (!slutnja || broj <= 3 * prozor) {
-        stek.Stavi(0, broj - 1);
-        return;
+// Indices at which a new range should begin: where the kind of the trials or the law of a
+// layer changes, and the guessed change of sign with a small window around it.
+class Podjela {
+public:
+    void Dodaj(std::int64_t k) {
+        if (broj_ < tacke_.size())
+            tacke_[broj_++] = k;
     }
-    const std::int64_t s = std::clamp<std::int64_t>(*slutnja, 0, broj - 1);
-    const std::int64_t od = std::max<std::int64_t>(0, s - prozor);
-    const std::int64_t do_ = std::min(broj - 1, s + prozor);
-    stek.Stavi(do_ + 1, broj - 1);
-    stek.Stavi(od, do_);
-    stek.Stavi(0, od - 1);
-}
+    void Slutnja(std::optional<std::int64_t> s, std::int64_t prozor) {
+        if (s) {
+            Dodaj(*s - prozor);
+            Dodaj(*s + prozor + 1);
+        }
+    }
+    // The trials 0 .. broj - 1 as ranges between the points, in the order of the scan.
+    void URasponima(StekRaspona& stek, std::int64_t broj) {
+        std::array<std::int64_t, 12> t{};
+        std::size_t n = 0;
+        for (std::size_t i = 0; i < broj_; ++i)
+            if (tacke_[i] > 0 && tacke_[i] < broj)
+                t[n++] = tacke_[i];
+        std::sort(t.begin(), t.begin() + static_cast<std::ptrdiff_t>(n));
+        std::int64_t kraj = broj - 1;
+        for (std::size_t i = n; i-- > 0;) {
+            stek.Stavi(t[i], kraj);
+            kraj = std::min(kraj, t[i] - 1);
+        }
+        stek.Stavi(0, kraj);
+    }
+
+private:
+    std::array<std::int64_t, 12> tacke_{};
+    std::size_t broj_ = 0;
+};
 
 // The index at which f changes sign between a and b (f(a), f(b) of opposite signs, a < b):
 // the first index with the sign of f(b) in a bracket narrowed by regula falsi (the Illinois
@@ -597,7 +632,8 @@ template <class F> std::optional<std::int64_t> SlutnjaPromjene(std::int64_t broj
 //  - izvjesno(i, j) returns the signature that every trial of i .. j certainly has (none of
 //    them showing a message), or nothing;
 //  - uslov(j, pokusaj) tells whether an accepted trial is taken;
-//  - slutnja, when given, is where the change is likely: the ranges are split around it.
+//  - slutnja, when given, is where the change is likely: the ranges are split around it;
+//  - podjela, the indices where the trials change their kind (ranges begin there).
 // A range with a certain signature is skipped: only its first trial can change sign against
 // the record. With tacanZapis the last trial of a skipped range is evaluated to become the
 // record (a tracker that multiplies residuals needs their values); otherwise the signature
@@ -605,14 +641,16 @@ template <class F> std::optional<std::int64_t> SlutnjaPromjene(std::int64_t broj
 template <class Proba, class Izvjesno, class Uslov>
 std::optional<std::int64_t> PrvaPromjena(std::int64_t broj, PromjenaZnaka& t, Proba&& proba,
                                          Izvjesno&& izvjesno, Uslov&& uslov, bool tacanZapis,
-                                         std::optional<std::int64_t> slutnja = std::nullopt) {
+                                         std::optional<std::int64_t> slutnja = std::nullopt,
+                                         Podjela podjela = {}) {
     constexpr std::int64_t kPojedinacno = 8;
     auto jedan = [&](std::int64_t k) {
         const Pokusaj p = proba(k);
         return t.Prihvati(p) && uslov(k, p);
     };
     StekRaspona stek;
-    PocetniRasponi(stek, broj, slutnja, kPojedinacno / 2 - 1);
+    podjela.Slutnja(slutnja, kPojedinacno / 2 - 1);
+    podjela.URasponima(stek, broj);
     while (!stek.Prazan()) {
         const auto [i, j] = stek.Uzmi();
         if (j - i + 1 <= kPojedinacno) {
@@ -640,13 +678,14 @@ std::optional<std::int64_t> PrvaPromjena(std::int64_t broj, PromjenaZnaka& t, Pr
 // The first accepted trial of a path by the fast search. Trials beyond the bound are not
 // tried: the literal walk ends there with an error, and so does this.
 template <class T, class Proba, class Izvjesno, class Uslov>
-std::optional<std::int64_t> PrvaPromjenaNaPutu(IndeksiraniPut<T>& put, PromjenaZnaka& t,
-                                               Proba&& proba, Izvjesno&& izvjesno, Uslov&& uslov,
-                                               bool tacanZapis,
-                                               std::optional<std::int64_t> slutnja = std::nullopt) {
+std::optional<std::int64_t>
+PrvaPromjenaNaPutu(IndeksiraniPut<T>& put, PromjenaZnaka& t, Proba&& proba, Izvjesno&& izvjesno,
+                   Uslov&& uslov, bool tacanZapis,
+                   std::optional<std::int64_t> slutnja = std::nullopt, Podjela podjela = {}) {
     const std::int64_t broj = put.Broj();
-    const std::optional<std::int64_t> j = PrvaPromjena(std::min(broj, NajvisePokusajaPuta), t,
-                                                       proba, izvjesno, uslov, tacanZapis, slutnja);
+    const std::optional<std::int64_t> j =
+        PrvaPromjena(std::min(broj, NajvisePokusajaPuta), t, proba, izvjesno, uslov, tacanZapis,
+                     slutnja, podjela);
     if (!j && broj > NajvisePokusajaPuta)
         PrekoraceneGranicePretrage();
     return j;
@@ -722,7 +761,9 @@ void NajblizaBrzo(std::int64_t broj, NajblizaTacka& t, Vrijednost&& vrijednost, 
     };
     constexpr std::int64_t kPojedinacno = 8;
     StekRaspona stek;
-    PocetniRasponi(stek, broj, lo, kPojedinacno / 2 - 1);
+    Podjela podjela;
+    podjela.Slutnja(lo, kPojedinacno / 2 - 1);
+    podjela.URasponima(stek, broj);
     while (!stek.Prazan()) {
         const auto [i, j] = stek.Uzmi();
         if (j - i + 1 <= kPojedinacno) {
