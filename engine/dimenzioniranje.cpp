@@ -185,9 +185,10 @@ float NajbliziMoment(Proracun& c, const Put<float>& put, bool samoPozitivne, flo
         !c.Doslovno() && c.Pogodno() && ip.Broj() > 0 && ip.Broj() <= NajvisePokusajaPuta &&
         stanje(ip.Vrijednost(ip.Broj() - 1)).first >= 0 && stanje(ip.Vrijednost(0)).first > 0;
     if (!brzo) {
-        for (Hod<float> hod(put, c.o.brojac); hod.Sljedeci();) {
+        std::int64_t j = 0;
+        for (Hod<float> hod(put, c.o.brojac); hod.Sljedeci(); ++j) {
             const auto [ea, eb] = stanje(hod.Vrijednost());
-            if (t.Probaj(0, c.mu(ea, eb)))
+            if (t.Probaj(j, c.mu(ea, eb)))
                 najbolja = hod.Vrijednost();
         }
         return najbolja;
