@@ -1,6 +1,7 @@
 // One bending design (with its shear design) of a 30/50 beam of "MB 30" and "RA400/500",
 // for each kind of result: a domain-2 scan, a domain-3 scan, double reinforcement, the
 // symmetric search and the fifth-domain search. Messages are off, as in the batch mode.
+// Each by the fast search (the program's default) and, _Doslovno, by the literal scan.
 
 #include "data/katalog_fajl.h"
 #include "engine/cvrstoce.h"
@@ -37,11 +38,13 @@ TPresjek Greda(double Mu, double Nu, bool simetricno) {
     return p;
 }
 
-void Dizajn(benchmark::State& state, double Mu, double Nu, bool simetricno) {
+void Dizajn(benchmark::State& state, double Mu, double Nu, bool simetricno,
+            NacinPretrage nacin = NacinPretrage::Brza) {
     const TBetonEx ex;
     TihePoruke poruke;
     Okruzenje o{Kat(), ex, poruke};
     o.PrikaziPoruke = false;
+    o.pretraga = nacin;
     const TPresjek ulaz = Greda(Mu, Nu, simetricno);
     for (auto _ : state) {
         TPresjek p = ulaz;
@@ -49,6 +52,8 @@ void Dizajn(benchmark::State& state, double Mu, double Nu, bool simetricno) {
         benchmark::DoNotOptimize(p.Aa2);
     }
 }
+
+constexpr NacinPretrage L = NacinPretrage::Doslovna;
 
 void BM_DimenzionirajPodrucje2(benchmark::State& s) {
     Dizajn(s, 80, 0, false);
@@ -65,11 +70,27 @@ void BM_DimenzionirajSimetricno(benchmark::State& s) {
 void BM_DimenzionirajPetoPodrucje(benchmark::State& s) {
     Dizajn(s, 60, -3000, false);
 }
+void BM_DimenzionirajPodrucje2_Doslovno(benchmark::State& s) {
+    Dizajn(s, 80, 0, false, L);
+}
+void BM_DimenzionirajPodrucje3_Doslovno(benchmark::State& s) {
+    Dizajn(s, 250, 0, false, L);
+}
+void BM_DimenzionirajSimetricno_Doslovno(benchmark::State& s) {
+    Dizajn(s, 300, 0, true, L);
+}
+void BM_DimenzionirajPetoPodrucje_Doslovno(benchmark::State& s) {
+    Dizajn(s, 60, -3000, false, L);
+}
 
 BENCHMARK(BM_DimenzionirajPodrucje2);
 BENCHMARK(BM_DimenzionirajPodrucje3);
 BENCHMARK(BM_DimenzionirajDvostruko);
 BENCHMARK(BM_DimenzionirajSimetricno);
 BENCHMARK(BM_DimenzionirajPetoPodrucje);
+BENCHMARK(BM_DimenzionirajPodrucje2_Doslovno);
+BENCHMARK(BM_DimenzionirajPodrucje3_Doslovno);
+BENCHMARK(BM_DimenzionirajSimetricno_Doslovno);
+BENCHMARK(BM_DimenzionirajPetoPodrucje_Doslovno);
 
 } // namespace

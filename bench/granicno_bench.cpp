@@ -1,5 +1,6 @@
 // One ultimate-moment calculation (mode 1) under each code, on a beam whose state lies on
-// the 3.5 per mille line, so that the scan runs through the whole of path 1 and part of path 2.
+// the 3.5 per mille line, so that the scan runs through the whole of path 1 and part of path 2;
+// by the fast search and, _Doslovno, by the literal scan.
 
 #include "data/katalog_fajl.h"
 #include "engine/cvrstoce.h"
@@ -38,10 +39,12 @@ TPresjek Greda(TPropis propis) {
     return p;
 }
 
-void GranicniMomenatPoPropisu(benchmark::State& stanje, TPropis propis) {
+void GranicniMomenatPoPropisu(benchmark::State& stanje, TPropis propis,
+                              NacinPretrage nacin = NacinPretrage::Brza) {
     const TBetonEx betonEx;
     TihePoruke poruke;
-    const Okruzenje o{Kat(), betonEx, poruke};
+    Okruzenje o{Kat(), betonEx, poruke};
+    o.pretraga = nacin;
     const TPresjek polazni = Greda(propis);
     for (auto _ : stanje) {
         TPresjek p = polazni;
@@ -61,7 +64,16 @@ void BM_GranicniMomenat_EC2(benchmark::State& stanje) {
     GranicniMomenatPoPropisu(stanje, TPropis::EC2);
 }
 
+void BM_GranicniMomenat_PBAB87_Doslovno(benchmark::State& stanje) {
+    GranicniMomenatPoPropisu(stanje, TPropis::PBAB87, NacinPretrage::Doslovna);
+}
+void BM_GranicniMomenat_EC2_Doslovno(benchmark::State& stanje) {
+    GranicniMomenatPoPropisu(stanje, TPropis::EC2, NacinPretrage::Doslovna);
+}
+
 BENCHMARK(BM_GranicniMomenat_PBAB87)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GranicniMomenat_EC2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GranicniMomenat_PBAB87_Doslovno)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GranicniMomenat_EC2_Doslovno)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -1,5 +1,6 @@
 // Deflection and crack calculations under an eccentric service force: the neutral axis is
-// found by the stepwise scan (twice: under the service moment and under the cracking moment).
+// searched twice (under the service moment and under the cracking moment); by the fast
+// search and, _Doslovno, by the literal scan.
 
 #include "data/katalog_fajl.h"
 #include "engine/poruke.h"
@@ -43,28 +44,45 @@ TPresjek Greda() {
     return p;
 }
 
-void BM_ProracunUgiba(benchmark::State& state) {
+void Ugib(benchmark::State& state, NacinPretrage nacin) {
     TihePoruke poruke;
     const TBetonEx ex;
-    const Okruzenje o{Kat(), ex, poruke};
+    Okruzenje o{Kat(), ex, poruke};
+    o.pretraga = nacin;
     TPresjek p = Greda();
     for (auto _ : state) {
         ProracunUgiba(p, o, nullptr, 0.125, 600);
         benchmark::DoNotOptimize(p.v);
     }
 }
-BENCHMARK(BM_ProracunUgiba)->Unit(benchmark::kMicrosecond);
 
-void BM_ProracunPrslina(benchmark::State& state) {
+void Prsline(benchmark::State& state, NacinPretrage nacin) {
     TihePoruke poruke;
     const TBetonEx ex;
-    const Okruzenje o{Kat(), ex, poruke};
+    Okruzenje o{Kat(), ex, poruke};
+    o.pretraga = nacin;
     TPresjek p = Greda();
     for (auto _ : state) {
         ProracunPrslina(p, o, nullptr, 3);
         benchmark::DoNotOptimize(p.Wk);
     }
 }
+
+void BM_ProracunUgiba(benchmark::State& s) {
+    Ugib(s, NacinPretrage::Brza);
+}
+void BM_ProracunPrslina(benchmark::State& s) {
+    Prsline(s, NacinPretrage::Brza);
+}
+void BM_ProracunUgiba_Doslovno(benchmark::State& s) {
+    Ugib(s, NacinPretrage::Doslovna);
+}
+void BM_ProracunPrslina_Doslovno(benchmark::State& s) {
+    Prsline(s, NacinPretrage::Doslovna);
+}
+BENCHMARK(BM_ProracunUgiba)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ProracunPrslina)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ProracunUgiba_Doslovno)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ProracunPrslina_Doslovno)->Unit(benchmark::kMicrosecond);
 
 } // namespace

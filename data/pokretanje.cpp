@@ -5,7 +5,9 @@
 #include "data/razmjena.h"
 #include "data/sistem.h"
 
+#include <cstdlib>
 #include <optional>
+#include <string_view>
 
 namespace nmk {
 
@@ -31,6 +33,13 @@ int GreskaPokretanja(const std::string& tekst, bool serija, const Prozori& prozo
     return izlazPokretanje;
 }
 
+// NMK_PRETRAGA=doslovno makes every calculation of this process run the literal scans of
+// every trial state instead of the fast searches: the same results, for comparison.
+NacinPretrage NacinIzOkruzenja() {
+    const char* v = std::getenv("NMK_PRETRAGA");
+    return v && std::string_view(v) == "doslovno" ? NacinPretrage::Doslovna : NacinPretrage::Brza;
+}
+
 } // namespace
 
 int Pokreni(int argc, char** argv, const std::filesystem::path& folder, Projekat& pr,
@@ -44,6 +53,7 @@ int Pokreni(int argc, char** argv, const std::filesystem::path& folder, Projekat
         KonzolnePoruke().Prikazi(e.what(), VrstaPoruke::Greska, dgOK);
         return GreskaPokretanja(e.what(), rezim.has_value(), prozori);
     }
+    pr.pretraga = NacinIzOkruzenja();
     // 2. and 3. The required files; the interactive program's toolkit starts there.
     if (!PostojeKatalozi(pr)) {
         KonzolnePoruke().SaNaslovom(NaslovGreskePrograma, PorukaNedostajuKatalozi(pr));

@@ -50,6 +50,9 @@ struct Projekat {
     Katalozi katalozi;
     std::vector<TPresjek> presjeci;
     std::size_t trenutni = 0; // index of the current section
+    // How the calculations find their states: the fast searches, or the literal scans of
+    // every trial state (the same results, slower; the program takes it from NMK_PRETRAGA).
+    NacinPretrage pretraga = NacinPretrage::Brza;
 
     std::int32_t BrojPresjeka() const { return static_cast<std::int32_t>(presjeci.size()); }
     std::int32_t BrojBetona() const { return katalozi.BrojBetona(); }
@@ -69,7 +72,8 @@ struct Projekat {
                          .poruke = poruke,
                          .Alfa = sistem.Alfa,
                          .MinMaxArmatura = sistem.MinMaxArmatura,
-                         .PrikaziPoruke = sistem.PrikaziPoruke};
+                         .PrikaziPoruke = sistem.PrikaziPoruke,
+                         .pretraga = pretraga};
     }
 };
 

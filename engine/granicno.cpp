@@ -3,21 +3,16 @@
 #include "engine/dim.h"
 #include "engine/greska.h"
 #include "engine/materijali.h"
+#include "engine/pretraga.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
+#include <utility>
 
 namespace nmk {
 
 namespace {
-
-// Step of the trial strains, per mille.
-constexpr double Korak = 0.001;
-// Path 1 raises the top strain while it is below this bound, so that its last trial lies
-// just under 3.5 and path 2 starts at 3.5 itself.
-constexpr double KrajPuta1 = 3.4989;
-// Trials of the fifth domain: the top strain runs from 3.5 down to 2 in 1500 steps.
-constexpr int KoraciPetogPodrucja = 1500;
 
 // What every trial of a calculation reads: the working object and the section's material
 // values, already checked.
@@ -29,12 +24,18 @@ struct Kontekst {
     double sigv = 0;
     double d = 0;  // effective depth h - d2
     double yc = 0; // gross centroid above the bottom face
+    BrojacPokusaja* brojac = nullptr;
+    NacinPretrage nacin = NacinPretrage::Brza;
 };
 
 Kontekst NapraviKontekst(const TPresjek& p, const Okruzenje& o) {
     const TDim& dim = *p.Dim;
     Poruke* poruke = o.PrikaziPoruke ? &o.poruke : nullptr;
-    return {dim, ZakonCelikaPresjeka(p, o.katalozi), poruke, p.fB, p.sigv, dim.h - dim.d2, yc(dim)};
+    return {dim,       ZakonCelikaPresjeka(p, o.katalozi),
+            poruke,    p.fB,
+            p.sigv,    dim.h - dim.d2,
+            yc(dim),   o.brojac,
+            o.pretraga};
 }
 
 // A normalised quantity is kept in single precision; a non-finite one (a zero width, depth
@@ -42,34 +43,6 @@ Kontekst NapraviKontekst(const TPresjek& p, const Okruzenje& o) {
 float Normirano(double x) {
     return static_cast<float>(Konacno(x));
 }
-
-// The next trial strain: the step is added in double and the sum rounded to float, so the
-// strains accumulate in single precision along a scan.
-float Pomakni(float e, double korak) {
-    return static_cast<float>(static_cast<double>(e) + korak);
-}
-
-// The sign record of the residual along the scans of one calculation. The residual is a
-// positive multiple of (normal force of the trial state - given normal force), so a change
-// of its sign between two trials brackets the equilibrium.
-class ZapisOstatka {
-public:
-    // Records r and tells whether the equilibrium lies between the previous trial and this
-    // one. A residual of exactly zero is the equilibrium itself: it is accepted after a
-    // non-zero record, and it never becomes the record (the next sign change would be lost).
-    bool Prihvati(float r) {
-        const bool prihvacen = ima_ && (r == 0 || (r < 0) != (prethodni_ < 0));
-        if (r != 0) {
-            prethodni_ = r;
-            ima_ = true;
-        }
-        return prihvacen;
-    }
-
-private:
-    bool ima_ = false;
-    float prethodni_ = 0;
-};
 
 // The strain state that mode 1 found and the moment it carries.
 struct Stanje {
@@ -124,34 +97,135 @@ double Moment14(const Kontekst& k, const Normirano14& n, float ea, float eb) {
     return Konacno(k.d * k.d * dim.b * k.fB * (t1 + t2 + t3) / 1000);
 }
 
-// Path 1 keeps the tension steel at its limit and raises the top strain towards 3.5; path 2
-// keeps 3.5 at the top and lowers the steel strain. Path 2 goes on below a zero steel strain
-// until the neutral axis reaches the bottom face (ea = -3.5 d2 / h): up to there the
-// formulas of these domains hold, and there the fifth domain begins, so the two scans leave
-// no band of normal forces between them in which no state could be found.
-std::optional<Stanje> Podrucja1do4(const TPresjek& p, const Kontekst& k, float eaMax,
-                                   ZapisOstatka& zapis) {
+// The residual is a positive multiple of (normal force of the trial state - given normal
+// force), so a change of its sign between two trials brackets the equilibrium; a residual of
+// exactly zero is the equilibrium itself. Path 1 keeps the tension steel at its limit and
+// raises the top strain towards 3.5; path 2 keeps 3.5 at the top and lowers the steel strain
+// until the neutral axis reaches the bottom face (ea = -3.5 d2 / h): up to there the formulas
+// of these domains hold, and there the fifth domain begins, so the two scans leave no band of
+// normal forces between them in which no state could be found. The record of the residual
+// carries over from path 1 to path 2.
+std::optional<Stanje> Podrucja1do4Doslovno(const TPresjek& p, const Kontekst& k,
+                                           const GranicniPutevi& g, PromjenaZnaka& zapis) {
     const Normirano14 n = Normiraj14(p, k);
-    float ea = eaMax;
-    float eb = 0;
-    while (eb < KrajPuta1) {
-        eb = Pomakni(eb, Korak);
-        if (zapis.Prihvati(Ostatak14(k, n, ea, eb)))
-            return Stanje{ea, eb, false, Moment14(k, n, ea, eb)};
-    }
-    eb = 3.5f;
-    // A bottom cover of the whole depth or more (a section the input check refuses) would put
-    // the end at or beyond -3.5, where ea + eb vanishes; the bound keeps such a scan finite.
-    const double osaNaDnu = std::max(-3.5, -3.5 * k.dim.d2 / k.dim.h);
-    for (float sljedeca = Pomakni(ea, -Korak); sljedeca >= osaNaDnu;
-         sljedeca = Pomakni(ea, -Korak)) {
-        if (sljedeca == ea)
-            break; // a steel strain limit so large that a step no longer changes it in float
-        ea = sljedeca;
-        if (zapis.Prihvati(Ostatak14(k, n, ea, eb)))
-            return Stanje{ea, eb, false, Moment14(k, n, ea, eb)};
-    }
+    const float eaMax = g.put2.pocetak;
+    auto probaj = [&](float ea, float eb) { return zapis.Prihvati({1, Ostatak14(k, n, ea, eb)}); };
+    for (Hod<float> hod(g.put1, k.brojac); hod.Sljedeci();)
+        if (probaj(eaMax, hod.Vrijednost()))
+            return Stanje{eaMax, hod.Vrijednost(), false, Moment14(k, n, eaMax, hod.Vrijednost())};
+    for (Hod<float> hod(g.put2, k.brojac); hod.Sljedeci();)
+        if (probaj(hod.Vrijednost(), 3.5f))
+            return Stanje{hod.Vrijednost(), 3.5f, false, Moment14(k, n, hod.Vrijednost(), 3.5f)};
     return std::nullopt;
+}
+
+// ---- The fast search of domains 1 to 4 ---------------------------------------------------------
+
+// What bounds the residual at one state: the compressed zone and the stresses of the two
+// layers, with bounds of their rounding.
+struct Mjera14 {
+    ZonaZaPretragu zona;
+    double sC = 0;
+    double sT = 0;
+    double gC = 0;
+    double gT = 0;
+};
+
+Mjera14 Izmjeri14(const Kontekst& k, float ea, float eb) {
+    Izbroji(k.brojac);
+    Mjera14 m;
+    m.zona = ZonaUStanju(k.dim, ea, eb);
+    m.sC = sigmaA(k.dim, k.celik, Sloj::Pritisnuti, eb, ea);
+    m.sT = sigmaA(k.dim, k.celik, Sloj::Zategnuti, eb, ea);
+    const double d1PoD = k.dim.d1 / k.d;
+    m.gC = GreskaNapona(k.celik, DilatacijaSloja(k.dim, Sloj::Pritisnuti, eb, ea),
+                        GreskaDilatacije(eb, ea, d1PoD));
+    m.gT = GreskaNapona(k.celik, ea, 0); // the tension layer's strain is ea itself
+    return m;
+}
+
+// Along path 1 and path 2 the concrete force and the stress of either layer are monotone
+// (the strain at every depth moves one way), so between two states every term of the
+// residual lies between its values there, widened by the rounding of the ends and of the
+// trial itself. The residual's sign is certain when the interval keeps clear of zero by more
+// than the rounding of its own sum; no trial in between may show a message of the concrete
+// law (the strain at the flange's underside stays below 3.5).
+std::optional<Potpis> IzvjesnostOstatka14(const Kontekst& k, const Normirano14& n, const Mjera14& a,
+                                          const Mjera14& b) {
+    if (!a.zona.ispravna || !b.zona.ispravna)
+        return std::nullopt;
+    if (k.poruke && std::max(a.zona.e0, b.zona.e0) > 3.5 - 1e-9)
+        return std::nullopt;
+    const Raspon om = Raspon::Od(a.zona.omegaB, b.zona.omegaB)
+                          .Prosiren(2 * std::max(a.zona.gOmega, b.zona.gOmega));
+    const Raspon sC = Raspon::Od(a.sC, b.sC).Prosiren(2 * std::max(a.gC, b.gC));
+    const Raspon sT = Raspon::Od(a.sT, b.sT).Prosiren(2 * std::max(a.gT, b.gT));
+    const double c1 = n.omega1 / k.sigv, c2 = n.omega2 / k.sigv;
+    const Raspon r = Raspon::Tacka(n.nu) - om - c1 * sC + c2 * sT;
+    const double velicina = std::fabs(n.nu) + om.Najveci() + std::fabs(c1) * sC.Najveci() +
+                            std::fabs(c2) * sT.Najveci();
+    if (!r.Konacan())
+        return std::nullopt;
+    const int z = r.Znak(1e-13 * velicina + 1e-36);
+    if (z == 0)
+        return std::nullopt;
+    return Potpis{1, z, 0, 0};
+}
+
+// The fast search proves its ranges from the monotone terms; it needs a real section, a
+// positive steel limit on path 1 and the neutral axis inside the section on path 2.
+bool Pogodno14(const Kontekst& k, float eaMax) {
+    const TDim& d = k.dim;
+    for (double x : {d.b, d.b0, d.h0, d.h, k.d, k.fB, k.sigv, k.celik.Es})
+        if (!(x > 0) || !std::isfinite(x))
+            return false;
+    return std::isfinite(d.d1) && d.d2 < d.h && eaMax > 0 && std::isfinite(eaMax);
+}
+
+std::optional<Stanje> Podrucja1do4Brzo(const TPresjek& p, const Kontekst& k,
+                                       const GranicniPutevi& g, PromjenaZnaka& zapis) {
+    const Normirano14 n = Normiraj14(p, k);
+    const float eaMax = g.put2.pocetak;
+    auto put = [&](const Put<float>& putanja, auto stanje) -> std::optional<Stanje> {
+        IndeksiraniPut<float> ip(putanja);
+        Zapamceno<Mjera14> mjere;
+        auto mjera = [&](std::int64_t j) -> const Mjera14& {
+            return mjere.Daj(j, [&](std::int64_t jj) {
+                const auto [ea, eb] = stanje(ip.Vrijednost(jj));
+                return Izmjeri14(k, ea, eb);
+            });
+        };
+        auto proba = [&](std::int64_t j) {
+            Izbroji(k.brojac);
+            const auto [ea, eb] = stanje(ip.Vrijednost(j));
+            return Pokusaj{1, Ostatak14(k, n, ea, eb)};
+        };
+        auto izvjesno = [&](std::int64_t i, std::int64_t j) {
+            const Mjera14 a = mjera(i);
+            return IzvjesnostOstatka14(k, n, a, mjera(j));
+        };
+        auto uvijek = [](std::int64_t, const Pokusaj&) { return true; };
+        auto priblizno = [&](std::int64_t j) {
+            const Mjera14& m = mjera(j);
+            return n.nu - m.zona.omegaB - m.sC * n.omega1 / k.sigv + m.sT * n.omega2 / k.sigv;
+        };
+        const std::optional<std::int64_t> j = PrvaPromjenaNaPutu(
+            ip, zapis, proba, izvjesno, uvijek, false, SlutnjaPromjene(ip.Broj(), priblizno));
+        if (!j)
+            return std::nullopt;
+        const auto [ea, eb] = stanje(ip.Vrijednost(*j));
+        return Stanje{ea, eb, false, Moment14(k, n, ea, eb)};
+    };
+    if (auto s = put(g.put1, [eaMax](float x) { return std::pair{eaMax, x}; }))
+        return s;
+    return put(g.put2, [](float x) { return std::pair{x, 3.5f}; });
+}
+
+std::optional<Stanje> Podrucja1do4(const TPresjek& p, const Kontekst& k, const GranicniPutevi& g,
+                                   PromjenaZnaka& zapis) {
+    if (k.nacin == NacinPretrage::Doslovna || !Pogodno14(k, g.put2.pocetak))
+        return Podrucja1do4Doslovno(p, k, g, zapis);
+    return Podrucja1do4Brzo(p, k, g, zapis);
 }
 
 // ---- Fifth domain: the whole section compressed ---------------------------------------------
@@ -184,14 +258,55 @@ double Moment5(const Kontekst& k, const Normirano14& n, float eBot, float eTop) 
 
 // The top strain runs from 3.5 to 2 through the pivot at 3h/7. The record of the residual
 // comes from the end of path 2, whose last state is the first one here within one step.
-std::optional<Stanje> PetoPodrucje(const TPresjek& p, const Kontekst& k, ZapisOstatka& zapis) {
+// Over steps i .. j every term of the residual lies in the intervals of RasponPetog.
+std::optional<Potpis> IzvjesnostOstatka5(const Kontekst& k, const Normirano14& n, int i, int j) {
+    Izbroji(k.brojac);
+    const PetoURasponu r = RasponPetog(k.dim, k.celik, k.fB, i, j);
+    const double c1 = n.omega1 / k.sigv, c2 = n.omega2 / k.sigv;
+    const Raspon ost = Raspon::Tacka(n.nu) - r.a5 - c1 * r.sTop - c2 * r.sBot;
+    const double velicina = std::fabs(n.nu) + r.a5.Najveci() + std::fabs(c1) * r.sTop.Najveci() +
+                            std::fabs(c2) * r.sBot.Najveci();
+    const int z = ost.Znak(1e-13 * velicina + 1e-36);
+    if (z == 0 || !ost.Konacan())
+        return std::nullopt;
+    return Potpis{1, z, 0, 0};
+}
+
+std::optional<Stanje> PetoPodrucje(const TPresjek& p, const Kontekst& k, PromjenaZnaka& zapis) {
     const Normirano14 n = Normiraj5(p, k);
-    for (int i = 0; i <= KoraciPetogPodrucja; ++i) {
-        const float eTop = static_cast<float>(3.5 - i / 1000.0);
-        const float eBot = static_cast<float>(DonjaDilatacija5(eTop));
-        if (zapis.Prihvati(Ostatak5(k, n, eBot, eTop)))
-            return Stanje{eBot, eTop, true, Moment5(k, n, eBot, eTop)};
+    constexpr int kKoraka = GranicniPutevi::KoraciPetogPodrucja + 1;
+    auto stanje = [&](std::int64_t i) {
+        const StanjePetog s = StanjePetogPodrucja(static_cast<int>(i));
+        return Stanje{s.eBot, s.eTop, true, Moment5(k, n, s.eBot, s.eTop)};
+    };
+    auto proba = [&](std::int64_t i) {
+        const StanjePetog s = StanjePetogPodrucja(static_cast<int>(i));
+        return Pokusaj{1, Ostatak5(k, n, s.eBot, s.eTop)};
+    };
+    const TDim& d = k.dim;
+    const bool pogodno =
+        k.nacin == NacinPretrage::Brza && Pogodno14(k, 1) && d.d1 > 0 && d.d1 < d.h && d.d2 > 0;
+    if (!pogodno) {
+        BrojPuta broj(k.brojac);
+        for (int i = 0; i < kKoraka; ++i) {
+            broj.Jos();
+            if (zapis.Prihvati(proba(i)))
+                return stanje(i);
+        }
+        return std::nullopt;
     }
+    auto brojana = [&](std::int64_t i) {
+        Izbroji(k.brojac);
+        return proba(i);
+    };
+    auto izvjesno = [&](std::int64_t i, std::int64_t j) {
+        return IzvjesnostOstatka5(k, n, static_cast<int>(i), static_cast<int>(j));
+    };
+    auto uvijek = [](std::int64_t, const Pokusaj&) { return true; };
+    auto priblizno = [&](std::int64_t i) { return brojana(i).r; };
+    if (const auto i = PrvaPromjena(kKoraka, zapis, brojana, izvjesno, uvijek, false,
+                                    SlutnjaPromjene(kKoraka, priblizno)))
+        return stanje(*i);
     return std::nullopt;
 }
 
@@ -245,9 +360,9 @@ void GranicniMomenat(TPresjek& p, const Okruzenje& o) {
     RadniObjekat radni(p);
     PripremiDim(p, o.katalozi, false, true);
     const Kontekst k = NapraviKontekst(p, o);
-    const float eaMax = epsaMax(p, o.betonEx);
-    ZapisOstatka zapis;
-    std::optional<Stanje> s = Podrucja1do4(p, k, eaMax, zapis);
+    const GranicniPutevi g = PuteviGranicnihStanja(epsaMax(p, o.betonEx), k.dim.d2, k.dim.h);
+    PromjenaZnaka zapis(PromjenaZnaka::Pravilo::Ravnoteza, false);
+    std::optional<Stanje> s = Podrucja1do4(p, k, g, zapis);
     if (!s)
         s = PetoPodrucje(p, k, zapis);
     if (!s)

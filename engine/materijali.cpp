@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace nmk {
 
@@ -124,8 +125,38 @@ float zeta(const TDim& d, double ea, double eb, Poruke* poruke) {
 }
 
 float mu(const TDim& d, double ea, double eb, Poruke* poruke) {
+    if (!poruke) // nothing can be shown: the coefficients in one pass, the same bit for bit
+        return Koeficijenti(d, ea, eb).mu;
     return static_cast<float>(static_cast<double>(omegaB(d, ea, eb, poruke)) *
                               zeta(d, ea, eb, poruke));
+}
+
+KoeficijentiZone Koeficijenti(const TDim& d, double ea, double eb) {
+    KoeficijentiZone k;
+    if (eb <= 0) {
+        k.zeta = 1; // no compressed zone: mu = omegaB zeta stays 0
+        return k;
+    }
+    // The expressions of alfaT, omegaB, mT and zeta, each part formed once.
+    const ZonaIspodPloce z = Zona(d, ea, eb);
+    const float aF = alfaF(eb);
+    const double rebro = 1 - d.b0 / d.b;
+    const double a0 = z.e0 > 0 ? alfaF(z.e0) : 0.0;
+    k.alfaT = static_cast<float>(aF - rebro * a0 * (1 - d.h0 / z.x));
+    k.omegaB = static_cast<float>(k.alfaT * eb / (ea + eb));
+    const double pravougaonik = static_cast<double>(aF) * kp(eb);
+    if (z.e0 <= 0) {
+        k.mT = static_cast<float>(pravougaonik);
+    } else {
+        const double ostatak = 1 - d.h0 / z.x;
+        const double sila = rebro * alfaF(z.e0) * ostatak;
+        const double dubina = d.h0 / z.x + ostatak * kp(z.e0);
+        k.mT = static_cast<float>(pravougaonik - sila * dubina);
+    }
+    const double a = k.alfaT;
+    k.zeta = a == 0 ? 1.0f : static_cast<float>(1 - k.mT * (eb / (ea + eb)) / a);
+    k.mu = static_cast<float>(static_cast<double>(k.omegaB) * k.zeta);
+    return k;
 }
 
 // ---- Gross section --------------------------------------------------------------------------
@@ -210,18 +241,172 @@ float par(double e, double fB) {
     return static_cast<float>(manjak * manjak * fB);
 }
 
-float e5(const TDim& d, double eBot, double eTop, double fB) {
+ManjakParabole ManjakPetog(const TDim& d, double eBot, double eTop, double fB) {
     const double h = d.h;
+    ManjakParabole m;
     // The parabola deficit below the pivot over the web width; its centroid is h/7 above the
     // bottom face.
-    const double F1 = par(eBot, fB) * (1.0 / 3.0) * 4 / 7 * h * d.b0;
-    if (std::fabs(F1) <= 1e-4)
-        return 0;
+    m.F1 = par(eBot, fB) * (1.0 / 3.0) * 4 / 7 * h * d.b0;
     // The deficit of the parts beside the web between the pivot and the flange's underside.
     const double e0 = eTop - (d.h0 / h) * (7 * eTop - 14) / 3;
-    const double F2 = par(e0, fB) * (1.0 / 3.0) * (d.h0 - 3 * h / 7) * (d.b - d.b0);
-    const double y = (F1 * h / 7 + F2 * (25 * h / 28 - 0.75 * d.h0)) / (F1 + F2);
-    return static_cast<float>((yc(d) - y) * (F1 + F2) / (alfa5(d, eBot, eTop) * d.b * h * fB));
+    m.F2 = par(e0, fB) * (1.0 / 3.0) * (d.h0 - 3 * h / 7) * (d.b - d.b0);
+    m.y2 = 25 * h / 28 - 0.75 * d.h0;
+    return m;
+}
+
+float e5(const TDim& d, double eBot, double eTop, double fB) {
+    const double h = d.h;
+    const ManjakParabole m = ManjakPetog(d, eBot, eTop, fB);
+    if (std::fabs(m.F1) <= 1e-4)
+        return 0;
+    const double y = (m.F1 * h / 7 + m.F2 * m.y2) / (m.F1 + m.F2);
+    return static_cast<float>((yc(d) - y) * (m.F1 + m.F2) / (alfa5(d, eBot, eTop) * d.b * h * fB));
+}
+
+// ---- For the fast searches ----------------------------------------------------------------
+
+double SrednjiNaponBetona(double e1, double e2) {
+    return SrednjiNapon(e1, e2);
+}
+
+namespace {
+
+// The parabola-rectangle coefficients in double, for the bounds of the searches.
+double AlfaFTacno(double e) {
+    if (e <= 0 || e > 3.5)
+        return 0;
+    return e <= 2 ? e * (6 - e) / 12 : (3 * e - 2) / (3 * e);
+}
+double KpTacno(double e) {
+    if (e <= 0 || e > 3.5)
+        return 0;
+    return e <= 2 ? (8 - e) / (24 - 4 * e) : (3 * e * e - 4 * e + 2) / (6 * e * e - 4 * e);
+}
+
+} // namespace
+
+ZonaZaPretragu ZonaUStanju(const TDim& d, double ea, double eb) {
+    ZonaZaPretragu z;
+    if (!(eb > 0) || !(ea + eb > 0))
+        return z;
+    const ZonaIspodPloce zona = Zona(d, ea, eb);
+    z.e0 = zona.e0;
+    const double q = eb / (ea + eb);
+    const double rebro = 1 - d.b0 / d.b;
+    const double aF = AlfaFTacno(eb);
+    const double kF = KpTacno(eb);
+    // The part beside the web below the flange: its force per b x fB and its moment per
+    // b x^2 fB (its resultant lying within the compressed depth, the moment is at most the
+    // force).
+    double dio = 0, dioM = 0;
+    if (zona.e0 > 0) {
+        const double ostatak = 1 - d.h0 / zona.x;
+        dio = rebro * AlfaFTacno(zona.e0) * ostatak;
+        dioM = dio * (d.h0 / zona.x + ostatak * KpTacno(zona.e0));
+    }
+    z.omegaB = (aF - dio) * q;
+    z.Q = (aF * kF - dioM) * q * q;
+    z.mu = z.omegaB - z.Q;
+    // The float coefficients of a trial lie a few units of 2^-24 of the sizes of their parts
+    // (the rectangle and the part beside the web, which may nearly cancel) from these
+    // integrals. kRelativno is far above that; the absolute terms cover the double arithmetic
+    // of the strains (h0 / x below 1 where the part exists) and float underflow.
+    constexpr double kRelativno = 0x1.0p-17;
+    const double velicinaA = aF + std::fabs(dio) + 1e-9 * (1 + std::fabs(rebro));
+    const double velicinaM = aF * kF + std::fabs(dio) + 1e-9 * (1 + std::fabs(rebro));
+    z.gOmega = kRelativno * velicinaA * q + 1e-37;
+    z.gQ = kRelativno * (velicinaM + velicinaA) * q * q + 1e-37;
+    z.gMu = z.gOmega + z.gQ + kRelativno * std::fabs(z.mu);
+    z.ispravna =
+        std::isfinite(z.omegaB) && std::isfinite(z.Q) && std::isfinite(z.mu) && std::isfinite(z.e0);
+    return z;
+}
+
+double GreskaNapona(const ZakonCelika& c, double eps, double greskaEps) {
+    // The float stress: a relative 2^-24 of at most sigv.
+    const double zaokruzivanje = 0x1.0p-17 * std::fabs(c.sigv) + 1e-37;
+    // A strain certainly beyond the yield strain, computed or exact, gives the yield stress.
+    if (std::fabs(c.Es) * (std::fabs(eps) - greskaEps) / 1000 > std::fabs(c.sigv) * 1.5)
+        return zaokruzivanje;
+    return zaokruzivanje + std::fabs(c.Es) / 1000 * greskaEps;
+}
+
+double GreskaDilatacije(double eb, double ea, double d1PoD) {
+    // eb - (eb + ea) d1 / d in double: a few roundings of its terms, with room.
+    return 0x1.0p-40 * (std::fabs(eb) + (std::fabs(eb) + std::fabs(ea)) * std::fabs(d1PoD));
+}
+
+bool SigurnoTece(const ZakonCelika& c, double eps) {
+    // NaponCelika clamps where Es eps / 1000 exceeds sigv; the margin covers the rounding of
+    // the strain at other states of the range.
+    return c.Es > 0 && c.Es * eps / 1000 > c.sigv * (1 + 0x1.0p-30) && c.sigv > 0;
+}
+
+PetoURasponu RasponPetog(const TDim& d, const ZakonCelika& c, double fB, int i, int j) {
+    constexpr double kRelativno = 0x1.0p-17;
+    const StanjePetog si = StanjePetogPodrucja(i);
+    const StanjePetog sj = StanjePetogPodrucja(j);
+    // Corners: the least strains (top of step j, bottom of step i) and the largest.
+    const double topMin = sj.eTop, topMax = si.eTop, botMin = si.eBot, botMax = sj.eBot;
+    PetoURasponu r;
+    // alfa5r falls with the top strain between 2 and 3.5.
+    const double Rmin = alfa5r(topMax), Rmax = alfa5r(topMin);
+    const double gR = 2 * kRelativno * std::fabs(Rmax) + 1e-37;
+    if (d.b0 == d.b || d.h0 >= d.h) {
+        r.a5 = Raspon{Rmin, Rmax}.Prosiren(gR);
+    } else {
+        auto trake = [&](double eTop, double eBot) {
+            return SrednjiNapon(eTop + (eBot - eTop) * d.h0 / d.h, eBot);
+        };
+        const double K = (1 - d.b0 / d.b) * (1 - d.h0 / d.h);
+        // The mean stress near coinciding strains is the stress at the mean: 1e-6 covers the
+        // switch between the two forms.
+        const Raspon SN = Raspon{trake(topMin, botMin), trake(topMax, botMax)}.Prosiren(1e-6);
+        const Raspon a5 = Raspon{Rmin, Rmax} - K * SN;
+        r.a5 =
+            a5.Prosiren(gR + 2 * kRelativno * (a5.Najveci() + std::fabs(K)) + 2e-6 * std::fabs(K));
+    }
+    // A layer's strain is a mean of the top and bottom strains (0 <= d1, d2 <= h), at most
+    // 3.5, with the roundings of that mean.
+    const double gS = 2 * GreskaNapona(c, 0, GreskaDilatacije(topMax, botMax, 1));
+    r.sTop = Raspon::Od(sigmaA5(d, c, Sloj::Pritisnuti, botMin, topMin),
+                        sigmaA5(d, c, Sloj::Pritisnuti, botMax, topMax))
+                 .Prosiren(gS);
+    r.sBot = Raspon::Od(sigmaA5(d, c, Sloj::Zategnuti, botMin, topMin),
+                        sigmaA5(d, c, Sloj::Zategnuti, botMax, topMax))
+                 .Prosiren(gS);
+    r.sigurnoTeku = SigurnoTece(c, DilatacijaSloja5(d, Sloj::Pritisnuti, botMin, topMin)) &&
+                    SigurnoTece(c, DilatacijaSloja5(d, Sloj::Zategnuti, botMin, topMin));
+    // The deficit below the pivot falls as the bottom strain rises; the one beside the web is
+    // a function of the top strain alone, monotone in it.
+    const ManjakParabole mMax = ManjakPetog(d, botMin, topMax, fB);
+    const ManjakParabole mMin = ManjakPetog(d, botMax, topMin, fB);
+    if (std::fabs(mMax.F1) <= 1e-4) {
+        r.moment = Raspon::Tacka(0); // e5 is 0 at every step
+        r.momentIzvjestan = true;
+    } else if (std::fabs(mMin.F1) > 1e-4) {
+        const double h = d.h;
+        const double osnova = d.b * h * h * fB;
+        const double y = yc(d);
+        const Raspon F1 = Raspon::Od(mMin.F1, mMax.F1);
+        const Raspon F2 = Raspon::Od(mMin.F2, mMax.F2);
+        const Raspon M = (1 / osnova) * ((y - h / 7) * F1 + (y - mMax.y2) * F2);
+        // e5 forms y = (F1 h/7 + F2 y2) / (F1 + F2) and multiplies (yc - y) by F1 + F2: the
+        // rounding grows with |y|, which a web wider than the flange (F2 < 0) can make large.
+        const Raspon zbir = F1 + F2;
+        const double najmanjiZbir = std::min(std::fabs(zbir.od), std::fabs(zbir.do_));
+        if (zbir.Znak(0) != 0 && najmanjiZbir > 0) {
+            const double brojnik = F1.Najveci() * h / 7 + F2.Najveci() * std::fabs(mMax.y2);
+            const double velicina =
+                ((std::fabs(y) + brojnik / najmanjiZbir) * (F1.Najveci() + F2.Najveci()) +
+                 brojnik) /
+                    std::fabs(osnova) +
+                M.Najveci();
+            r.moment = M.Prosiren(2 * kRelativno * velicina + 1e-37);
+            r.momentIzvjestan = std::isfinite(velicina);
+        }
+    }
+    return r;
 }
 
 // ---- Strain limits --------------------------------------------------------------------------

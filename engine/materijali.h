@@ -13,6 +13,7 @@
 #include "engine/okruzenje.h"
 #include "engine/poruke.h"
 #include "engine/presjek.h"
+#include "engine/pretraga.h"
 
 namespace nmk {
 
@@ -47,6 +48,17 @@ float mT(const TDim& d, double ea, double eb, Poruke* poruke = nullptr);
 float zeta(const TDim& d, double ea, double eb, Poruke* poruke = nullptr);
 // Reduced moment of the concrete force about the tension steel: omegaB zeta.
 float mu(const TDim& d, double ea, double eb, Poruke* poruke = nullptr);
+
+// alfaT, omegaB, mT, zeta and mu of one state in one pass, each equal bit for bit to its own
+// function. It shows nothing, so it serves where the concrete law's messages are off.
+struct KoeficijentiZone {
+    float alfaT = 0;
+    float omegaB = 0;
+    float mT = 0;
+    float zeta = 1;
+    float mu = 0;
+};
+KoeficijentiZone Koeficijenti(const TDim& d, double ea, double eb);
 
 // ---- Gross section ------------------------------------------------------------------------
 
@@ -101,8 +113,73 @@ float alfa5r(double e);
 float alfa5(const TDim& d, double eBot, double eTop);
 // Parabola deficit (1 - e/2)^2 fB for e <= 2, else 0; N/mm2.
 float par(double e, double fB);
-// Eccentricity of the concrete force about the centroid, cm (positive towards the top face).
+// The parabola deficit of the fifth domain, in N/mm2 cm2: F1 below the pivot over the web
+// width, its centroid h/7 above the bottom face; F2 of the parts beside the web between the
+// pivot and the flange's underside (non-zero only when the flange reaches below the pivot),
+// its centroid y2 above the bottom face.
+struct ManjakParabole {
+    double F1 = 0;
+    double F2 = 0;
+    double y2 = 0;
+};
+ManjakParabole ManjakPetog(const TDim& d, double eBot, double eTop, double fB);
+// Eccentricity of the concrete force about the centroid, cm (positive towards the top face):
+// the deficit's moment about the centroid per alfa5 b h fB; 0 while F1 is at most 1e-4.
 float e5(const TDim& d, double eBot, double eTop, double fB);
+
+// ---- For the fast searches ----------------------------------------------------------------
+
+// Mean relative concrete stress over a depth along which the strain runs linearly from e1 to
+// e2 (the exact integral, or the stress at the mean strain when they nearly coincide).
+double SrednjiNaponBetona(double e1, double e2);
+
+// The compressed zone of the state (ea, eb) of domains 1 to 4 for the searches: the exact
+// integrals (in double) of omegaB (the force per b d fB), Q = omegaB (mT / alfaT) eb /
+// (ea + eb) (the moment about the top face per b d^2 fB) and mu (the moment about the tension
+// steel, omegaB - Q), with bounds of how far the float coefficients of a trial lie from them. Along
+// a path on which the strain at every depth grows (ea fixed and eb rising, or eb fixed and ea
+// falling) the exact integrals do not decrease, so over a stretch of the path they lie
+// between their values at its ends. e0 is the strain at the flange's underside: above 3.5
+// the concrete law would show its message. Nothing is shown here.
+struct ZonaZaPretragu {
+    double omegaB = 0;
+    double Q = 0;
+    double mu = 0;
+    double gOmega = 0;
+    double gQ = 0;
+    double gMu = 0;
+    double e0 = 0;
+    bool ispravna = false; // a compressed zone with finite values
+};
+ZonaZaPretragu ZonaUStanju(const TDim& d, double ea, double eb);
+
+// A bound of how far the float stress of a layer lies from the exact law of its state, for
+// a layer strain eps computed with an error of at most greskaEps.
+double GreskaNapona(const ZakonCelika& c, double eps, double greskaEps);
+// A bound of the rounding of the strain of a layer at d1 below the top, eb - (eb + ea) d1 / d.
+double GreskaDilatacije(double eb, double ea, double d1PoD);
+
+// The stress of a layer is certainly the yield stress itself (the law's float of sigv) for
+// the strain eps and every larger one.
+bool SigurnoTece(const ZakonCelika& c, double eps);
+
+// The fifth domain over its steps i .. j (i <= j): intervals that hold the computed alfa5,
+// the stresses of the top and bottom layers, and the concrete moment e5 alfa5 / h of every
+// step. Along the steps the top strain falls and the bottom strain rises; each quantity is
+// monotone in each of the two (the fullness and the deficit forces as integrals of the
+// parabola-rectangle law, a layer's strain as a mean of the two), so its extremes lie at the
+// corners. The moment is bounded only where every step takes it from the same branch of e5
+// and its deficit forces keep clear of cancelling (momentIzvjestan). Both layers certainly at
+// the yield stress: sigurnoTeku.
+struct PetoURasponu {
+    Raspon a5;
+    Raspon sTop;
+    Raspon sBot;
+    Raspon moment;
+    bool momentIzvjestan = false;
+    bool sigurnoTeku = false;
+};
+PetoURasponu RasponPetog(const TDim& d, const ZakonCelika& c, double fB, int i, int j);
 
 // ---- Strain limits ------------------------------------------------------------------------
 

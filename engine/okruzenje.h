@@ -4,6 +4,7 @@
 
 #include "engine/katalog.h"
 #include "engine/poruke.h"
+#include "engine/pretraga.h"
 
 namespace nmk {
 
@@ -34,6 +35,9 @@ struct Okruzenje {
     float Alfa = 0.85f;         // factor of the EC 2 design strength of concrete
     bool MinMaxArmatura = true; // apply the minimum and maximum reinforcement rules
     bool PrikaziPoruke = true;  // informative messages of the calculations are shown
+    // The fast searches, or the literal scans of every trial state (the reference).
+    NacinPretrage pretraga = NacinPretrage::Brza;
+    BrojacPokusaja* brojac = nullptr; // when given, counts the trial states of every search
 };
 
 } // namespace nmk

@@ -139,7 +139,7 @@ void ProracunPrslina(TPresjek& p, const Okruzenje& o, TDodatniPodaci* dp, double
     ProvjeriArmaturu(*dim);
     Konacno(a);
     Konacno(p.Vilica);
-    const std::optional<double> x = VisinaPritisnuteZone(p);
+    const std::optional<double> x = VisinaPritisnuteZone(p, o);
     const bool cijeliPritisnut = !x;
     dim->XII = cijeliPritisnut ? dim->h : *x;
     dim->Zeta = cijeliPritisnut ? 0.0 : KoeficijentSadejstva(p, o);

@@ -3,6 +3,7 @@
 #include "engine/armatura.h"
 #include "engine/cvrstoce.h"
 #include "engine/greska.h"
+#include "engine/pretraga.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,29 +72,189 @@ double DubinaSavijanje(const TPresjek& p, const TDim& d, const Armatura& a) {
     return Konacno(std::sqrt(A * A + B) - A);
 }
 
+// g(x) = (e0 - yc + x) S(x) - J(x) at one depth, with the sizes of its terms (for the bound
+// of its rounding).
+struct MjeraOse {
+    double x = 0;
+    double S = 0;
+    double J = 0;
+    double krak = 0;
+    double velicinaS = 0;
+    double velicinaJ = 0;
+};
+
+MjeraOse IzmjeriOsu(const TDim& d, const Armatura& a, double e0MinusYc, double x) {
+    const MomentiII m = Momenti(d, a, x);
+    const double xc = std::max(x - d.h0, 0.0);
+    const double db = std::fabs(d.b - d.b0);
+    const double gore = std::fabs(x - d.d1), dolje = std::fabs(d.h - d.d2 - x);
+    MjeraOse r;
+    r.x = x;
+    r.S = m.S;
+    r.J = m.J;
+    r.krak = e0MinusYc + x;
+    r.velicinaS = d.b * x * x / 2 + db * xc * xc / 2 + d.n * (a.AsC * gore + a.AsT * dolje);
+    r.velicinaJ = d.b * std::fabs(x * x * x) / 3 + db * xc * xc * xc / 3 +
+                  d.n * (a.AsC * gore * gore + a.AsT * dolje * dolje);
+    return r;
+}
+
+// Over the depths between two of them (lo above hi, both not negative) g is a cubic as long
+// as they lie on one side of the flange's underside (x - h0 keeps its sign): about the middle
+// m, with t = x - m and |t| <= w, g(x) = g(m) + g1 t + g2 t^2 / 2 + g3 t^3 / 6, where
+// g1 = krak A - S, g2 = krak A', g3 = A' (A = S' is the compressed transformed area, A' its
+// width there, krak = e0 - yc + x; J' = 2 S). So every g of the range lies within the
+// remainder of g(m); and where g' = g1 + g2 t + g3 t^2 / 2 keeps its sign, g is monotone and
+// lies between its values at the ends. Both are widened by the double rounding of the trials
+// and of the terms.
+std::optional<Potpis> IzvjesnostOse(const TDim& d, const Armatura& a, double e0MinusYc,
+                                    const MjeraOse& lo, const MjeraOse& hi) {
+    if (!(lo.x >= 0) || !(hi.x >= lo.x) || ((lo.x - d.h0) < 0) != ((hi.x - d.h0) < 0))
+        return std::nullopt;
+    const double m = lo.x + (hi.x - lo.x) / 2;
+    const double w = (hi.x - lo.x) / 2 * (1 + 0x1.0p-40);
+    const MjeraOse sr = IzmjeriOsu(d, a, e0MinusYc, m);
+    const bool ispod = m > d.h0;
+    const double sirina = ispod ? d.b0 : d.b; // A'
+    const double A = d.b * m - (ispod ? (d.b - d.b0) * (m - d.h0) : 0.0) + d.n * (a.AsC + a.AsT);
+    const double g = sr.krak * sr.S - sr.J;
+    const double g1 = sr.krak * A - sr.S;
+    const double g2 = sr.krak * sirina;
+    const double vS = std::max({lo.velicinaS, hi.velicinaS, sr.velicinaS});
+    const double vJ = std::max({lo.velicinaJ, hi.velicinaJ, sr.velicinaJ});
+    const double vK = std::max({std::fabs(lo.krak), std::fabs(hi.krak), std::fabs(sr.krak)});
+    const double vA =
+        d.b * hi.x + std::fabs(d.b - d.b0) * std::fabs(hi.x - d.h0) + d.n * (a.AsC + a.AsT);
+    constexpr double kDvostruko = 0x1.0p-40; // far above the rounding of a few operations
+    const double pad = kDvostruko * (vK * vS + vJ + (vK * vA + vS) * w + vK * sirina * w * w +
+                                     sirina * w * w * w) +
+                       1e-300;
+    Raspon raspon = Raspon::Tacka(g).Prosiren(std::fabs(g1) * w + std::fabs(g2) * w * w / 2 +
+                                              std::fabs(sirina) * w * w * w / 6);
+    const Raspon nagib =
+        Raspon::Tacka(g1).Prosiren(std::fabs(g2) * w + std::fabs(sirina) * w * w / 2);
+    if (nagib.Znak(kDvostruko * (vK * vA + vS + vK * sirina * w + sirina * w * w)) != 0) {
+        const Raspon krajevi = Raspon::Od(lo.krak * lo.S - lo.J, hi.krak * hi.S - hi.J);
+        if (krajevi.do_ - krajevi.od < raspon.do_ - raspon.od)
+            raspon = krajevi;
+    }
+    const int z = raspon.Znak(pad);
+    if (z == 0 || !raspon.Konacan())
+        return std::nullopt;
+    return Potpis{1, z, 0, 0};
+}
+
+// Where g changes sign between the depths x1 and x2 (g of opposite signs there, both on one
+// side of nothing in particular): a guess by Newton's method kept inside the bracket, for
+// splitting the ranges of the search.
+std::optional<double> KorijenOse(const TDim& d, const Armatura& a, double e0MinusYc, double x1,
+                                 double x2) {
+    auto g = [&](double x) {
+        const MjeraOse m = IzmjeriOsu(d, a, e0MinusYc, x);
+        return m.krak * m.S - m.J;
+    };
+    double lo = std::min(x1, x2), hi = std::max(x1, x2);
+    double glo = g(lo), ghi = g(hi);
+    if (!((glo < 0 && ghi > 0) || (glo > 0 && ghi < 0)))
+        return std::nullopt;
+    double x = lo + (hi - lo) / 2;
+    for (int i = 0; i < 40 && hi - lo > 1e-4; ++i) {
+        const MjeraOse mx = IzmjeriOsu(d, a, e0MinusYc, x);
+        const double gx = mx.krak * mx.S - mx.J;
+        if ((gx < 0) == (glo < 0)) {
+            lo = x;
+            glo = gx;
+        } else {
+            hi = x;
+        }
+        const bool ispod = x > d.h0;
+        const double A =
+            d.b * x - (ispod ? (d.b - d.b0) * (x - d.h0) : 0.0) + d.n * (a.AsC + a.AsT);
+        const double nagib = mx.krak * A - mx.S;
+        const double n = x - gx / nagib;
+        x = (n > lo && n < hi) ? n : lo + (hi - lo) / 2;
+    }
+    return x;
+}
+
+// The fast search proves its ranges on a real section: positive widths, a flange depth not
+// negative (so that the compressed area never is), a positive modular ratio and bars.
+bool PogodnoZaBrzu(const TDim& d, const Armatura& a) {
+    for (double x : {d.b, d.b0, d.h})
+        if (!(x > 0) || !std::isfinite(x))
+            return false;
+    return d.h0 >= 0 && std::isfinite(d.h0) && d.n >= 0 && std::isfinite(d.n) && a.AsC >= 0 &&
+           a.AsT >= 0 && std::isfinite(d.d1) && std::isfinite(d.d2);
+}
+
+// The depths the neutral-axis scan tries: downwards from h when the eccentricity e0 is
+// positive (while above 0), else upwards from 0 (while below h), in steps of 0.0005 cm.
+Put<double> PutOse(const TDim& d, double e0) {
+    Put<double> put;
+    const bool nadolje = e0 > 0;
+    put.pocetak = nadolje ? d.h : 0.0;
+    put.korak = nadolje ? -KorakOse : KorakOse;
+    put.staraIspred = nadolje ? 0.0 : d.h;
+    return put;
+}
+
 // Eccentric normal force: the scan for the first admissible sign change of
 // g(x) = (e0 - yc + x) S(x) - J(x). g has the roots of the equilibrium residual
 // (e0 - yc + x) - J / S but not its pole at S = 0, and stays continuous as N tends to 0.
 // A root counts only with the load point on the compressed side of the axis; otherwise the
 // concrete above the axis would be in tension, and the scan goes on.
-std::optional<double> DubinaSilom(const TDim& d, const Armatura& a, double M, double N) {
+std::optional<double> DubinaSilom(const TDim& d, const Armatura& a, double M, double N,
+                                  NacinPretrage nacin, BrojacPokusaja* brojac) {
     const double e0 = Konacno(-100.0 * M / N);
     const double yc = Bruto(d).yc;
     const bool pritisak = N < 0;
-    const bool nadolje = e0 > 0;
-    const double korak = nadolje ? -KorakOse : KorakOse;
-    double x = nadolje ? d.h : 0.0;
-    double prethodni = 0;
-    bool prvi = true;
-    while (nadolje ? x > 0 : x < d.h) {
-        x += korak;
+    const Put<double> put = PutOse(d, e0);
+    PromjenaZnaka t(PromjenaZnaka::Pravilo::Proizvod, false);
+    auto proba = [&](double x) {
         const MomentiII m = Momenti(d, a, x);
         const double krak = e0 - yc + x;
-        const double g = krak * m.S - m.J;
-        if (!prvi && g * prethodni < 0 && (pritisak ? krak > 0 : krak < 0))
-            return x;
-        prethodni = g;
-        prvi = false;
+        return Pokusaj{1, krak * m.S - m.J, 0, 0, krak};
+    };
+    // A root counts only with the load point on the compressed side of the axis.
+    auto krakPrima = [&](const Pokusaj& p) { return pritisak ? p.podatak > 0 : p.podatak < 0; };
+    if (nacin == NacinPretrage::Doslovna || !PogodnoZaBrzu(d, a)) {
+        Hod<double> hod(put, brojac);
+        while (hod.Sljedeci())
+            if (const Pokusaj p = proba(hod.Vrijednost()); t.Prihvati(p) && krakPrima(p))
+                return hod.Vrijednost();
+        if (hod.Zastao())
+            PrekoraceneGranicePretrage(); // a depth so large that the step no longer moves it
+    } else {
+        IndeksiraniPut<double> ip(put);
+        Zapamceno<MjeraOse> mjere;
+        auto mjera = [&](std::int64_t j) -> const MjeraOse& {
+            return mjere.Daj(j, [&](std::int64_t jj) {
+                Izbroji(brojac);
+                return IzmjeriOsu(d, a, e0 - yc, ip.Vrijednost(jj));
+            });
+        };
+        auto brojana = [&](std::int64_t j) {
+            Izbroji(brojac);
+            return proba(ip.Vrijednost(j));
+        };
+        auto izvjesno = [&](std::int64_t i, std::int64_t j) {
+            const MjeraOse m1 = mjera(i);
+            const MjeraOse& m2 = mjera(j);
+            return put.korak > 0 ? IzvjesnostOse(d, a, e0 - yc, m1, m2)
+                                 : IzvjesnostOse(d, a, e0 - yc, m2, m1);
+        };
+        auto uslov = [&](std::int64_t, const Pokusaj& p) { return krakPrima(p); };
+        // The guess: a root of g between the first and the last depth, as an index.
+        std::optional<std::int64_t> slutnja;
+        if (const std::int64_t n = ip.Broj(); n > 16 && n <= NajvisePokusajaPuta) {
+            const double x1 = ip.Vrijednost(0), x2 = ip.Vrijednost(n - 1);
+            if (const auto x = KorijenOse(d, a, e0 - yc, x1, x2))
+                slutnja = static_cast<std::int64_t>(std::llround((*x - x1) / put.korak));
+        }
+        if (const auto j = PrvaPromjenaNaPutu(ip, t, brojana, izvjesno, uslov, true, slutnja))
+            return ip.Vrijednost(*j);
+        if (ip.Zastaje())
+            PrekoraceneGranicePretrage();
     }
     if (pritisak)
         return std::nullopt;
@@ -113,6 +274,15 @@ std::optional<double> NaponBezPritisnuteZone(const TDim& d, double M, double N) 
         return std::nullopt;
     // 10 N / As: kN/cm2 to N/mm2.
     return Konacno(10.0 * N * (z - d.d1) / ((dT - d.d1) * a.AsT));
+}
+
+std::optional<double> VisinaPritisnuteZone(const TPresjek& p, double M, NacinPretrage nacin,
+                                           BrojacPokusaja* brojac) {
+    const TDim& d = Radni(p);
+    const Armatura a = Povrsine(d);
+    if (NulaSila(p.Nexp))
+        return DubinaSavijanje(p, d, a);
+    return DubinaSilom(d, a, M, p.Nexp, nacin, brojac);
 }
 
 // Restores Dim.Mexp and Dim.XII after the second axis search, also on an exception.
@@ -197,16 +367,20 @@ double IdealniMomenatInercijeI(const TPresjek& p) {
     return IdealniPresjekI(Radni(p)).JI;
 }
 
+std::optional<double> VisinaPritisnuteZone(const TPresjek& p, const Okruzenje& o) {
+    return VisinaPritisnuteZone(p, Radni(p).Mexp, o);
+}
+
 std::optional<double> VisinaPritisnuteZone(const TPresjek& p) {
-    return VisinaPritisnuteZone(p, Radni(p).Mexp);
+    return VisinaPritisnuteZone(p, Radni(p).Mexp, NacinPretrage::Brza, nullptr);
+}
+
+std::optional<double> VisinaPritisnuteZone(const TPresjek& p, double M, const Okruzenje& o) {
+    return VisinaPritisnuteZone(p, M, o.pretraga, o.brojac);
 }
 
 std::optional<double> VisinaPritisnuteZone(const TPresjek& p, double M) {
-    const TDim& d = Radni(p);
-    const Armatura a = Povrsine(d);
-    if (NulaSila(p.Nexp))
-        return DubinaSavijanje(p, d, a);
-    return DubinaSilom(d, a, M, p.Nexp);
+    return VisinaPritisnuteZone(p, M, NacinPretrage::Brza, nullptr);
 }
 
 StadijII IdealniPresjekII(const TDim& d) {
@@ -273,7 +447,7 @@ double NaponUArmaturiPriMr(TPresjek& p, const Okruzenje& o) {
     d.Mexp = Mr;
     std::optional<double> xr;
     try {
-        xr = VisinaPritisnuteZone(p, Mr);
+        xr = VisinaPritisnuteZone(p, Mr, o);
     } catch (const GreskaProracuna&) {
         // Under a tension the cracked section at the cracking moment may have no compressed
         // zone at all, although the service forces leave one: then the bars alone carry the

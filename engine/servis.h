@@ -69,9 +69,12 @@ double IdealniMomenatInercijeI(const TPresjek& p);
 //    the axis (e0 - yc + x > 0 under compression, < 0 under tension).
 // Returns no value when a compressive N leaves no neutral axis inside the section: the whole
 // section is compressed. Under a tensile N a scan without a root throws GreskaProracuna.
+// The search is the environment's (fast or literal); without one it is the fast search.
+std::optional<double> VisinaPritisnuteZone(const TPresjek& p, const Okruzenje& o);
 std::optional<double> VisinaPritisnuteZone(const TPresjek& p);
 
 // The same depth for the given moment (kNm, non-negative) instead of Dim.Mexp.
+std::optional<double> VisinaPritisnuteZone(const TPresjek& p, double M, const Okruzenje& o);
 std::optional<double> VisinaPritisnuteZone(const TPresjek& p, double M);
 
 // Stage II about the neutral axis at depth x = Dim.XII.

@@ -41,6 +41,12 @@ void Javi(const Ulaz& u, const std::string& tekst, VrstaPoruke vrsta) {
         u.o.poruke.Prikazi(tekst, vrsta, dgOK);
 }
 
+// The same for a text with numbers, which is only formed when it is shown.
+template <class Tekst> void JaviSaBrojevima(const Ulaz& u, Tekst&& tekst, VrstaPoruke vrsta) {
+    if (u.o.PrikaziPoruke)
+        u.o.poruke.Prikazi(tekst(), vrsta, dgOK);
+}
+
 // The stirrups for the force share V (kN) over the lever arm z (cm), cm2/m.
 double Stremenovi(const Ulaz& u, double V, double z) {
     return Konacno(V * 100 / (u.k * 0.1 * u.p.sigv * z));
@@ -70,10 +76,13 @@ void PBAB(Ulaz& u) {
     } else {
         p.Status |= sfLomDijagonala;
         p.Ispravan = false;
-        Javi(u,
-             "Lom u pritisnutim betonskim dijagonalama !\n\nt_n= " + Broj(tn) + " N/mm2 > " +
-                 "5t_r= " + Broj(5 * u.tr) + " N/mm2",
-             VrstaPoruke::Greska);
+        JaviSaBrojevima(
+            u,
+            [&] {
+                return "Lom u pritisnutim betonskim dijagonalama !\n\nt_n= " + Broj(tn) +
+                       " N/mm2 > " + "5t_r= " + Broj(5 * u.tr) + " N/mm2";
+            },
+            VrstaPoruke::Greska);
     }
 }
 
@@ -110,10 +119,13 @@ void EC2(Ulaz& u, double alfa, double theta) {
     if (p.Qu > vrd2) {
         p.Status |= sfLomDijagonala;
         p.Ispravan = false;
-        Javi(u,
-             "Slom u pritisnutim betonskim dijagonalama\nV_sd= " + Broj(p.Qu) + " kN > " +
-                 "V_rd2= " + Broj(vrd2) + " kN",
-             VrstaPoruke::Greska);
+        JaviSaBrojevima(
+            u,
+            [&] {
+                return "Slom u pritisnutim betonskim dijagonalama\nV_sd= " + Broj(p.Qu) + " kN > " +
+                       "V_rd2= " + Broj(vrd2) + " kN";
+            },
+            VrstaPoruke::Greska);
         return;
     }
     if (p.Qu < vrd1) {

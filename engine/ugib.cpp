@@ -120,7 +120,7 @@ void ProracunUgiba(TPresjek& p, const Okruzenje& o, TDodatniPodaci* dp, double k
     }
     ProvjeriArmaturu(*dim);
     Konacno(k);
-    const std::optional<double> x = VisinaPritisnuteZone(p);
+    const std::optional<double> x = VisinaPritisnuteZone(p, o);
     const bool cijeliPritisnut = !x;
     // Whole section compressed: no neutral axis inside it, so stage I holds and zeta = 0.
     dim->XII = cijeliPritisnut ? dim->h : *x;

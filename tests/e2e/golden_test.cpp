@@ -83,5 +83,25 @@ TEST(Golden, EveryCaseGivesItsExpectedOutput) {
     }
 }
 
+// The literal scans of every trial (NMK_PRETRAGA=doslovno) give every golden case the same
+// file byte for byte as the fast searches.
+TEST(Golden, TheLiteralScansWriteTheSameFiles) {
+    for (const auto& s : Slucajevi()) {
+        SCOPED_TRACE(s.filename().string());
+        const std::string rezim = BezKrajaReda(ProcitajFajl(s / "rezim.txt"));
+        std::string izlazi[2], greske[2];
+        for (int i = 0; i < 2; ++i) {
+            PrivremeniProgram f;
+            f.NapraviRazmjenu(ProcitajFajl(s / "ulaz.txt"));
+            const std::string program = Navodnici((f.Putanja() / "nosivometrik").string());
+            const auto r = f.Izvrsi((i ? "NMK_PRETRAGA=doslovno " : "") + program + " " + rezim);
+            izlazi[i] = ProcitajFajl(f.Razmjena());
+            greske[i] = r.greske;
+        }
+        EXPECT_EQ(izlazi[0], izlazi[1]);
+        EXPECT_EQ(greske[0], greske[1]);
+    }
+}
+
 } // namespace
 } // namespace nmk::test
