@@ -756,7 +756,10 @@ bool Dvostruko(Proracun& c, float omegaLim, float zetaLim) {
     const double AsC = Konacno(dM / (z * sC * 0.1));
     const double AsT =
         Konacno(MbLim / (zetaLim * dd * sT * 0.1) + p.Nu / (sT * 0.1) + dM / (sT * 0.1 * z));
-    if (AsC >= AsT)
+    // A compression layer that the state (3.5, epsaLim) puts in tension (a top cover deeper
+    // than that state's neutral axis) would be given a negative area: that section, like one
+    // that would need more steel on the compressed face, takes the symmetric design.
+    if (!(AsC > 0) || AsC >= AsT)
         return false;
     d.AsC = AsC;
     d.AsT = AsT;

@@ -15,10 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* podaci, std::size_t ve
     for (std::int64_t i = 0; i < g; ++i) {
         const std::int64_t n = c.Cijeli();
         for (std::int64_t j = 0; j < n; ++j, ++presjeka) {
-            // The areas are finite; their sign is the design's (a top layer that lies in the
-            // tension zone of a shallow section comes out negative).
             for (int k = 0; k < 3; ++k)
-                fuzz::KonacanRezultat(c);
+                Provjeri(fuzz::KonacanRezultat(c) >= 0, "a negative reinforcement area");
             const std::int64_t lom = c.Cijeli();
             Provjeri(lom == 0 || lom == 2048, "the strut-failure bit is neither 0 nor 2048");
         }

@@ -2,6 +2,7 @@
 
 #include "engine/cvrstoce.h"
 #include "engine/format.h"
+#include "engine/granicno.h"
 #include "engine/greska.h"
 #include "engine/materijali.h"
 
@@ -174,6 +175,33 @@ TEST(Dimenzioniraj, FallsBackToSymmetricWhenTheCompressionSteelWouldNotBeSmaller
     EXPECT_TRUE(p.ima(sfSimetricno));
     EXPECT_GT(p.Aa1, 0);
     EXPECT_EQ(p.Aa1, p.Aa2);
+}
+
+TEST(Dimenzioniraj, NeverGivesACompressionLayerInTheTensionZoneANegativeArea) {
+    // A shallow section whose top cover lies below the neutral axis of the state (3.5,
+    // epsaLim): the double reinforcement would give the top layer a negative area. Every
+    // moment beyond the single limit gets areas that are not negative and carry it.
+    struct Red {
+        TPropis propis;
+        double b, h, d1, d2;
+    };
+    for (const Red& r : {Red{TPropis::EC2, 25, 10.75, 4, 4}, Red{TPropis::PBAB87, 25, 10.75, 4, 4},
+                         Red{TPropis::EC2, 30, 20, 9, 3}, Red{TPropis::PBAB87, 30, 50, 25, 4}})
+        for (double Mu : {40.0, 100.0, 400.0, 1000.0}) {
+            TPresjek p = Presjek(Mu, 0, r.propis);
+            p.b = p.b0 = r.b;
+            p.h = p.h0 = r.h;
+            p.d1 = r.d1;
+            p.d2 = r.d2;
+            p = Dimenzionisan(p);
+            EXPECT_GE(p.Aa1, 0) << r.h << " " << r.d1 << " " << Mu;
+            EXPECT_GT(p.Aa2, 0) << r.h << " " << r.d1 << " " << Mu;
+            // The adopted areas carry the moment (mode 1 at the same normal force).
+            Okolina ok;
+            p.Proracun = TProracun::GranicniMomenat;
+            GranicniMomenat(p, ok.o);
+            EXPECT_GE(p.Mu, Mu * 0.99) << r.h << " " << r.d1 << " " << Mu;
+        }
 }
 
 TEST(Dimenzioniraj, PutsBothLayersInTensionForASmallMomentWithTension) {
