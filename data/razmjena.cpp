@@ -2,9 +2,7 @@
 
 #include "data/fajl.h"
 #include "data/proracun.h"
-#include "data/provjera.h"
 #include "engine/cvrstoce.h"
-#include "engine/dimenzioniranje.h"
 #include "engine/greska.h"
 #include "engine/propisi.h"
 

@@ -135,7 +135,8 @@ void Prikazi(const KontroleGlavnog& k, QLineEdit* polje, bool vidljivo) {
 
 // ---- checked buttons ----
 
-std::array<QRadioButton*, BrojPropisa> DugmadPropisa(const KontroleGlavnog& k) {
+// The window's button of each described code: entry i for code value i.
+static std::array<QRadioButton*, BrojPropisa> DugmadPropisa(const KontroleGlavnog& k) {
     return {k.rdbPBAB, k.rdbEC};
 }
 
