@@ -5,6 +5,7 @@
 #include "data/katalog_fajl.h"
 #include "data/kodna_strana.h"
 #include "data/tok.h"
+#include "engine/propisi.h"
 
 #include <fstream>
 #include <limits>
@@ -53,7 +54,8 @@ TPresjek CitajPresjek(CitacToka& c) {
         *x = c.Realni();
     p.Status = static_cast<std::uint16_t>(CijeliURasponu(c, 0, 65535, "Status"));
     p.Ispravan = c.Logicki();
-    p.Propis = static_cast<TPropis>(Nabrajanje(c, 1, "Propis"));
+    p.Propis =
+        static_cast<TPropis>(Nabrajanje(c, static_cast<int>(Propisi().size()) - 1, "Propis"));
     p.Oblik = static_cast<TOblik>(Nabrajanje(c, 2, "Oblik"));
     p.Proracun = static_cast<TProracun>(Nabrajanje(c, 2, "Proracun"));
     constexpr auto maxInt = std::numeric_limits<std::int32_t>::max();

@@ -1,5 +1,7 @@
 #include "data/provjera.h"
 
+#include "engine/propisi.h"
+
 #include <cmath>
 
 namespace nmk {
@@ -69,12 +71,9 @@ Nalaz ProvjeriGeometriju(const TPresjek& p) {
 Nalaz ProvjeriDimenzioniranje(const TPresjek& p) {
     if (IzvanGranica(p.alfa, 45, 90))
         return Greska("Nagib smičuće armature treba da je izmedu\n45 i 90 stepeni");
-    if (p.Propis == TPropis::PBAB87 && IzvanGranica(p.beta, 25, 55))
-        return Greska("Nagib pritisnutih betonskih dijagonala prema PBAB87\nbira se u "
-                      "granicama izmedu 25 i 55 stepeni");
-    if (p.Propis == TPropis::EC2 && IzvanGranica(p.beta, 21.8, 68.2))
-        return Greska("Nagib pritisnutih betonskih dijagonala prema EC2\nbira se u granicama "
-                      "izmedu 21,8 i 68,2 stepeni");
+    const OpisPropisa* propis = NadjiPropis(p.Propis);
+    if (propis && IzvanGranica(p.beta, propis->betaOd, propis->betaDo))
+        return Greska(propis->porukaBeta);
     if (JeNula(p.Mu) && JeNula(p.Nu) && JeNula(p.Qu))
         return Upozorenje("Presjek je neopterećen !");
     return std::nullopt;
@@ -95,9 +94,9 @@ Nalaz ProvjeriDilatacije(const TPresjek& p, const TBetonEx& bx) {
         return Greska("Presjek je neopterecen !");
     if (!(p.epsb <= 3.5))
         return Greska("Dilatacije betona nemogu biti vece od 3,50 ‰");
-    const bool propisPoznat = p.Propis == TPropis::PBAB87 || p.Propis == TPropis::EC2;
+    const OpisPropisa* propis = NadjiPropis(p.Propis);
     const bool peto = p.ima(sfPetoPodrucje);
-    if (propisPoznat && peto && p.epsb < 2)
+    if (propis && peto && p.epsb < 2)
         return Greska("U petom podrucju eb1 treba da je izmedu 2 i 3,5 promila");
     // Outside the fifth domain the bottom face may not be compressed: its strain
     // epsb - (epsb + epsa) h / d is positive exactly when epsa < -epsb d2 / h, whatever the
@@ -107,9 +106,8 @@ Nalaz ProvjeriDilatacije(const TPresjek& p, const TBetonEx& bx) {
     const double visina = p.Oblik == TOblik::Kruzni ? p.h0 : p.h;
     if (!peto && !(p.epsa >= -p.epsb * p.d2 / visina))
         return Greska("Za zadate dilatacije neutralna osa je izvan presjeka !");
-    const double granicna = p.Propis == TPropis::EC2 ? bx.esu : 10.0;
-    if (propisPoznat && !peto && std::fabs(p.epsb - 3.5) > 1e-16 &&
-        std::fabs(p.epsa - granicna) > 1e-16)
+    if (propis && !peto && std::fabs(p.epsb - 3.5) > 1e-16 &&
+        std::fabs(p.epsa - propis->granicnaDilatacija(bx)) > 1e-16)
         return Upozorenje("Nijedna dilatacija nije jednaka granicnoj", true);
     return std::nullopt;
 }
@@ -117,6 +115,10 @@ Nalaz ProvjeriDilatacije(const TPresjek& p, const TBetonEx& bx) {
 } // namespace
 
 std::optional<NalazProvjere> PrviNalazProvjere(const TPresjek& p, const TBetonEx& bx) {
+    // A code without a description cannot be calculated by any of its rules.
+    if (!NadjiPropis(p.Propis))
+        return NalazProvjere{PorukaNepoznatPropis(static_cast<int>(p.Propis)), VrstaPoruke::Greska,
+                             false};
     if (auto n = ProvjeriGeometriju(p))
         return n;
     switch (p.Proracun) {

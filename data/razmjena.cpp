@@ -1,10 +1,10 @@
 #include "data/razmjena.h"
 
 #include "data/fajl.h"
-#include "data/provjera.h"
+#include "data/proracun.h"
 #include "engine/cvrstoce.h"
-#include "engine/dimenzioniranje.h"
 #include "engine/greska.h"
+#include "engine/propisi.h"
 
 #include <cmath>
 #include <exception>
@@ -75,7 +75,8 @@ std::int32_t Broj(CitacToka& c, std::size_t bajtovaPoStavci, const char* sta) {
 }
 
 void CitajSifre(CitacToka& c, TPresjek& p, const Katalozi& k) {
-    p.Propis = static_cast<TPropis>(CijeliURasponu(c, 0, 1, "Propis"));
+    p.Propis = static_cast<TPropis>(
+        CijeliURasponu(c, 0, static_cast<std::int64_t>(Propisi().size()) - 1, "Propis"));
     p.Beton = static_cast<std::int32_t>(CijeliURasponu(c, 0, k.BrojBetona() - 1, "Indeks betona"));
     p.Celik = static_cast<std::int32_t>(CijeliURasponu(c, 0, k.BrojCelika() - 1, "Indeks čelika"));
     p.Oblik = static_cast<TOblik>(CijeliURasponu(c, 0, 2, "Oblik"));
@@ -85,7 +86,7 @@ void CitajSifre(CitacToka& c, TPresjek& p, const Katalozi& k) {
 
 void PostaviProracunske(TPresjek& p, const Projekat& pr, double gamaC, double gamaS,
                         bool dimRezim) {
-    if (p.Propis == TPropis::EC2 &&
+    if (Opis(p.Propis).ImaKoeficijente() &&
         !(gamaC > 0 && gamaS > 0 && std::isfinite(gamaC) && std::isfinite(gamaS)))
         throw GreskaCitanja("Parcijalni koeficijenti sigurnosti moraju biti veći od nule");
     PostaviProracunskeCvrstoce(p, pr.katalozi, pr.sistem.Alfa, gamaC, gamaS,
@@ -101,22 +102,20 @@ void ProvjeriKraj(const CitacToka& c) {
         GreskaPolja(c, "Višak podataka iza posljednjeg presjeka");
 }
 
-void ZaSvakiPresjek(Projekat& pr, const std::function<void(TPresjek&)>& racunaj) {
+void ZaSvakiPresjek(Projekat& pr, Poruke& poruke, const Racunanje& racunaj) {
     for (std::size_t i = 0; i < pr.presjeci.size(); ++i) {
         TPresjek& p = pr.presjeci[i];
         const std::string oznaka = "Presjek " + std::to_string(i + 1) + ": ";
         // The engine trusts only what the input check lets through; a warning does not
         // stop a batch.
-        const auto nalaz = PrviNalazProvjere(p, pr.betonEx);
-        if (nalaz && nalaz->vrsta == VrstaPoruke::Greska)
-            throw GreskaProracuna(oznaka + nalaz->tekst);
-        try {
-            racunaj(p);
-        } catch (const GreskaProracuna& e) {
-            throw GreskaProracuna(oznaka + e.what());
-        } catch (const std::exception& e) {
-            throw GreskaProracuna(oznaka + e.what());
-        }
+        NacinProracuna nacin;
+        nacin.provjera = NacinProvjere::Serija;
+        nacin.racunaj = racunaj;
+        const IshodProracuna ishod = IzracunajPresjek(p, pr, poruke, nacin);
+        if (!ishod.provjeraProsla)
+            throw GreskaProracuna(oznaka + ishod.nalaz->tekst);
+        if (ishod.greska)
+            throw GreskaProracuna(oznaka + *ishod.greska);
     }
 }
 
@@ -163,9 +162,9 @@ UlazDim CitajDim(Projekat& pr, std::string_view bajtovi) {
 }
 
 void IzracunajDim(Projekat& pr, Poruke& poruke) {
-    const Okruzenje o = pr.okruzenje(poruke);
-    razmjena::ZaSvakiPresjek(pr, [&](TPresjek& p) {
-        Dimenzioniraj(p, o);
+    // A DIM section's own mode is the bending design.
+    razmjena::ZaSvakiPresjek(pr, poruke, [](TPresjek& p, const Okruzenje& o) {
+        RacunajPoRezimu(p, o);
         Konacno(p.Aa1);
         Konacno(p.Aa2);
         Konacno(p.Avil);

@@ -105,9 +105,10 @@ void CitajSifre(CitacToka& c, TPresjek& p, const Katalozi& k);
 void PostaviProracunske(TPresjek& p, const Projekat& pr, double gamaC, double gamaS, bool dimRezim);
 // A read error when bytes are left after the last value.
 void ProvjeriKraj(const CitacToka& c);
-// Calls racunaj for every section in list order; turns any failure into GreskaProracuna
-// with the section's position in the file.
-void ZaSvakiPresjek(Projekat& pr, const std::function<void(TPresjek&)>& racunaj);
+// Runs the one calculation (the batch's input check, then racunaj) for every section in list
+// order; turns any failure into GreskaProracuna with the section's position in the file.
+using Racunanje = std::function<void(TPresjek&, const Okruzenje&)>;
+void ZaSvakiPresjek(Projekat& pr, Poruke& poruke, const Racunanje& racunaj);
 // The least number of bytes of a real or an integer value (a tag and one byte).
 inline constexpr std::size_t NajmanjaVrijednost = 2;
 

@@ -152,9 +152,8 @@ std::string PisiPrsline(const Projekat& pr, const UlazServis& ulaz) {
 
 std::string ObradiUgib(Projekat& pr, std::string_view bajtovi, Poruke& poruke) {
     const UlazServis ulaz = BezIscrpljenja([&] { return CitajUgib(pr, bajtovi); });
-    const Okruzenje o = pr.okruzenje(poruke);
     std::size_t i = 0;
-    razmjena::ZaSvakiPresjek(pr, [&](TPresjek& p) {
+    razmjena::ZaSvakiPresjek(pr, poruke, [&](TPresjek& p, const Okruzenje& o) {
         ProracunUgiba(p, o, nullptr, ulaz.k.at(i), ulaz.l.at(i));
         ++i;
         Konacno(p.v);
@@ -164,9 +163,8 @@ std::string ObradiUgib(Projekat& pr, std::string_view bajtovi, Poruke& poruke) {
 
 std::string ObradiPrsline(Projekat& pr, std::string_view bajtovi, Poruke& poruke) {
     const UlazServis ulaz = BezIscrpljenja([&] { return CitajPrsline(pr, bajtovi); });
-    const Okruzenje o = pr.okruzenje(poruke);
     std::size_t i = 0;
-    razmjena::ZaSvakiPresjek(pr, [&](TPresjek& p) {
+    razmjena::ZaSvakiPresjek(pr, poruke, [&](TPresjek& p, const Okruzenje& o) {
         ProracunPrslina(p, o, nullptr, ulaz.a.at(i));
         ++i;
         Konacno(p.Wk);

@@ -1,6 +1,7 @@
 #include "engine/detalji.h"
 
 #include "engine/format.h"
+#include "engine/propisi.h"
 
 namespace nmk {
 
@@ -12,23 +13,14 @@ std::string Red(const char* oznaka, double x, int preciznost, int decimale, cons
     return std::string(oznaka) + FormatirajBroj(x, preciznost, decimale, separator) + jedinica;
 }
 
-const char* PoPropisu(TPropis propis, const char* ec2, const char* pbab) {
-    return propis == TPropis::EC2 ? ec2 : pbab;
+void Cvrstoce(std::vector<std::string>& l, const TDodatniPodaci& dp, const OpisPropisa& propis,
+              char sep) {
+    l.push_back(Red(propis.oznakaFct, dp.fct, 5, 2, " N/mm2", sep));
+    l.push_back(Red(propis.oznakaFctfl, dp.fctfl, 5, 2, " N/mm2", sep));
 }
 
-void Cvrstoce(std::vector<std::string>& l, const TDodatniPodaci& dp, TPropis propis, char sep) {
-    l.push_back(Red(PoPropisu(propis, "Cvrstoca betona na zatezanje                  f_ct= ",
-                              "Cvrstoca betona na zatezanje                  f_bz= "),
-                    dp.fct, 5, 2, " N/mm2", sep));
-    l.push_back(Red(PoPropisu(propis, "Cvrstoca betona na zatezanje savijanjem    f_ct,fl= ",
-                              "Cvrstoca betona na zatezanje savijanjem      f_bzs= "),
-                    dp.fctfl, 5, 2, " N/mm2", sep));
-}
-
-std::string Modul(TPropis propis, double Eb, char sep) {
-    return Red(PoPropisu(propis, "Modul elasticnosti betona                      Ecm= ",
-                         "Modul elasticnosti betona                       Eb= "),
-               Eb, 8, 2, " N/mm2", sep);
+std::string Modul(const OpisPropisa& propis, double Eb, char sep) {
+    return Red(propis.oznakaModula, Eb, 8, 2, " N/mm2", sep);
 }
 
 // The depth of the compressed zone, or the note that there is none inside the section.
@@ -56,16 +48,13 @@ void TriUgiba(std::vector<std::string>& l, const char* naslov, const char* const
 
 } // namespace
 
-std::vector<std::string> DetaljiPrslina(const TDodatniPodaci& dp, TPropis propis, double Eb,
+std::vector<std::string> DetaljiPrslina(const TDodatniPodaci& dp, TPropis kod, double Eb,
                                         char sep) {
+    const OpisPropisa& propis = Opis(kod);
     std::vector<std::string> l;
     Cvrstoce(l, dp, propis, sep);
-    l.push_back(Red(PoPropisu(propis, "Napon u betonu stadij II                     Sig_c= ",
-                              "Napon u betonu stadij II                     Sig_b= "),
-                    dp.SigC, 8, 2, " N/mm2", sep));
-    l.push_back(Red(PoPropisu(propis, "Napon u armaturi stadij II                   Sig_s= ",
-                              "Napon u armaturi stadij II                   Sig_a= "),
-                    dp.SigS, 8, 2, " N/mm2", sep));
+    l.push_back(Red(propis.oznakaSigC, dp.SigC, 8, 2, " N/mm2", sep));
+    l.push_back(Red(propis.oznakaSigS, dp.SigS, 8, 2, " N/mm2", sep));
     l.push_back(Modul(propis, Eb, sep));
     l.push_back(Dubina("Visina pritisnute zone                         XII= ", dp, sep));
     MomentiInercije(l, dp, sep);
@@ -84,8 +73,8 @@ std::vector<std::string> DetaljiPrslina(const TDodatniPodaci& dp, TPropis propis
     return l;
 }
 
-std::vector<std::string> DetaljiUgiba(const TDodatniPodaci& dp, TPropis propis, double Eb,
-                                      char sep) {
+std::vector<std::string> DetaljiUgiba(const TDodatniPodaci& dp, TPropis kod, double Eb, char sep) {
+    const OpisPropisa& propis = Opis(kod);
     std::vector<std::string> l;
     Cvrstoce(l, dp, propis, sep);
     l.push_back(Modul(propis, Eb, sep));

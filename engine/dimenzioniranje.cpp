@@ -5,6 +5,7 @@
 #include "engine/greska.h"
 #include "engine/materijali.h"
 #include "engine/pretraga.h"
+#include "engine/propisi.h"
 #include "engine/smicanje.h"
 
 #include <algorithm>
@@ -133,7 +134,7 @@ void ObaZategnuta(Proracun& c) {
     const double F = Konacno(c.Ma / (d.h - (d.d1 + d.d2)));
     d.AsC = std::fabs(F / (p.sigv * 0.1));
     d.AsT = std::fabs((F + p.Nu) / (p.sigv * 0.1));
-    d.epsa = d.epsb = p.Propis == TPropis::EC2 ? 20 : 10;
+    d.epsa = d.epsb = Opis(p.Propis).dilatacijaZategnutog;
 }
 
 // The tension steel for the strain state found by a scan; the face without reinforcement.

@@ -1,6 +1,7 @@
 #include "engine/materijali.h"
 
 #include "engine/greska.h"
+#include "engine/propisi.h"
 
 #include <cmath>
 #include <cstddef>
@@ -82,6 +83,16 @@ double NaponBetonaRelativno(double e) {
     if (e <= 2)
         return e * (4 - e) / 4;
     return 1;
+}
+
+float NaponBetonaJednostruko(double fB, double eps) {
+    const float f = static_cast<float>(fB);
+    const float e = static_cast<float>(eps);
+    if (e <= 0.0f)
+        return 0;
+    if (e >= 2.0f)
+        return f;
+    return f * e * (1.0f - e / 4.0f);
 }
 
 float alfaT(const TDim& d, double ea, double eb, Poruke* poruke) {
@@ -412,25 +423,13 @@ PetoURasponu RasponPetog(const TDim& d, const ZakonCelika& c, double fB, int i, 
 // ---- Strain limits --------------------------------------------------------------------------
 
 float epsaMax(const TPresjek& p, const TBetonEx& ex) {
-    switch (p.Propis) {
-    case TPropis::PBAB87:
-        return 10;
-    case TPropis::EC2:
-        return static_cast<float>(Konacno(ex.esu));
-    }
-    throw GreskaProracuna("Nepoznat propis");
+    return static_cast<float>(Konacno(Opis(p.Propis).granicnaDilatacija(ex)));
 }
 
 GraniceDilatacija Granice(const TPresjek& p, const Katalozi& k, const TBetonEx& ex) {
     GraniceDilatacija g;
     g.epsaMax = epsaMax(p, ex);
-    if (p.Propis == TPropis::PBAB87) {
-        g.epsaLim = 3;
-        return g;
-    }
-    const double fck = k.beton.at(static_cast<std::size_t>(p.Beton)).fck;
-    const double ksi = fck <= 35 ? ex.Ksi35 : ex.Ksi45;
-    g.epsaLim = static_cast<float>(Konacno(3.5 * (1 - ksi) / ksi));
+    g.epsaLim = Opis(p.Propis).dilatacijaOgranicenja(p, k, ex);
     return g;
 }
 

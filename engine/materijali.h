@@ -10,6 +10,7 @@
 // accumulates the results in float sees the same numbers as a careful hand calculation.
 
 #include "engine/katalog.h"
+#include "engine/napon_betona.h"
 #include "engine/okruzenje.h"
 #include "engine/poruke.h"
 #include "engine/presjek.h"
@@ -31,8 +32,7 @@ float alfaF(double eb, Poruke* poruke = nullptr);
 // eb <= 0 gives 0; eb above 3.5 shows PorukaKp (when `poruke` is not null) and gives 0.
 float kp(double eb, Poruke* poruke = nullptr);
 
-// Concrete stress divided by fB at the strain e (0 below zero strain, 1 from 2 per mille on).
-double NaponBetonaRelativno(double e);
+// The stress law itself (NaponBetonaRelativno) is in engine/napon_betona.h.
 
 // ---- Compressed zone, neutral axis inside the section (domains 1 to 4) -------------------
 // ea = strain of the tension-side steel, eb = strain of the top face; d = h - d2.

@@ -4,6 +4,7 @@
 #include "engine/cvrstoce.h"
 #include "engine/dim.h"
 #include "engine/greska.h"
+#include "engine/propisi.h"
 #include "engine/servis.h"
 
 #include <algorithm>
@@ -20,17 +21,8 @@ constexpr const char* PorukaUskoRebro =
 constexpr const char* PorukaRaspored =
     "Proračun nije moguć: broj šipki u jednom sloju je izvan dozvoljenog opsega";
 
-// The tensioned bars laid out in layers across the tensioned face; lengths in mm.
-struct Raspored {
-    double c = 0;        // concrete cover
-    int fiMax = 0;       // greatest bar diameter
-    std::int64_t u = 0;  // number of bars
-    float s = 0;         // clear spacing
-    std::int32_t nL = 0; // bars per layer
-    std::int64_t mL = 0; // layers
-    float D = 0;         // axial spacing
-    float H = 0;         // height of the bar group from the tensioned face
-};
+using Raspored = RasporedSipki;
+using StanjeII = StanjeIIPrslina;
 
 std::int32_t BrojUSloju(double slobodno, double s, double fi) {
     const double nL = std::trunc((slobodno + s) / (s + fi));
@@ -72,39 +64,6 @@ Raspored RasporediSipke(const TUsvojenaArmatura& arm, double b0, double a, doubl
     return r;
 }
 
-// Effective height of the tensioned zone, cm.
-double EfektivnaVisina(const TPresjek& p, const TDim& d, const Raspored& r) {
-    if (p.Propis == TPropis::EC2)
-        return 2.5 * d.d2;
-    const double faktor = p.Oblik == TOblik::T ? 7.5 : 5.0;
-    return (faktor * r.fiMax + r.H) / 10.0;
-}
-
-struct StanjeII {
-    double x = 0;      // depth of the compressed zone, cm
-    double sigmaC = 0; // concrete stress, N/mm2
-    double Eb = 0;     // concrete modulus, N/mm2
-    float AsT = 0;     // tensioned bars, cm2
-};
-
-// Mean crack spacing, mm.
-float RazmakPrslina(const TPresjek& p, const TDim& d, const Raspored& r, double hef,
-                    const StanjeII& st) {
-    if (p.Propis == TPropis::EC2) {
-        const double k1 = p.Celik == 0 ? 1.6 : 0.8; // index 0 is the smooth-bar steel
-        const double k2 = 0.5;
-        const double rho = st.AsT / (d.b0 * hef);
-        return static_cast<float>(Konacno(50.0 + 0.25 * k1 * k2 * r.fiMax / rho));
-    }
-    const double k2 = p.Celik == 0 ? 0.8 : 0.4;
-    const double x = st.x;
-    const double e1 = (st.sigmaC / st.Eb) * (d.h - x) / x; // strain at the tensioned face
-    const double e2 = (d.h - x - hef) * e1 / (d.h - x);
-    const double k3 = std::clamp(Konacno(0.25 * (e1 + e2) / (2 * e1)), 0.125, 0.25);
-    const double mi = st.AsT / (d.b0 * hef);
-    return static_cast<float>(Konacno(2.0 * (r.c + r.D / 10.0) + k2 * k3 * r.fiMax / mi));
-}
-
 // Fills the crack fields of the record; the deflection fields stay as the caller left them.
 void Zapisi(TDodatniPodaci& dp, TPresjek& p, const Okruzenje& o, const Raspored& r, double hef,
             const StanjeII& st, float sigmaS, bool cijeliPritisnut) {
@@ -129,6 +88,36 @@ void Zapisi(TDodatniPodaci& dp, TPresjek& p, const Okruzenje& o, const Raspored&
 
 } // namespace
 
+// ---- The formulas of the two codes ------------------------------------------------------
+
+double EfektivnaVisinaPBAB87(const TPresjek& p, const TDim&, const RasporedSipki& r) {
+    const double faktor = p.Oblik == TOblik::T ? 7.5 : 5.0;
+    return (faktor * r.fiMax + r.H) / 10.0;
+}
+
+double EfektivnaVisinaEC2(const TPresjek&, const TDim& d, const RasporedSipki&) {
+    return 2.5 * d.d2;
+}
+
+float RazmakPrslinaPBAB87(const TPresjek& p, const TDim& d, const RasporedSipki& r, double hef,
+                          const StanjeIIPrslina& st) {
+    const double k2 = p.Celik == 0 ? 0.8 : 0.4;
+    const double x = st.x;
+    const double e1 = (st.sigmaC / st.Eb) * (d.h - x) / x; // strain at the tensioned face
+    const double e2 = (d.h - x - hef) * e1 / (d.h - x);
+    const double k3 = std::clamp(Konacno(0.25 * (e1 + e2) / (2 * e1)), 0.125, 0.25);
+    const double mi = st.AsT / (d.b0 * hef);
+    return static_cast<float>(Konacno(2.0 * (r.c + r.D / 10.0) + k2 * k3 * r.fiMax / mi));
+}
+
+float RazmakPrslinaEC2(const TPresjek& p, const TDim& d, const RasporedSipki& r, double hef,
+                       const StanjeIIPrslina& st) {
+    const double k1 = p.Celik == 0 ? 1.6 : 0.8; // index 0 is the smooth-bar steel
+    const double k2 = 0.5;
+    const double rho = st.AsT / (d.b0 * hef);
+    return static_cast<float>(Konacno(50.0 + 0.25 * k1 * k2 * r.fiMax / rho));
+}
+
 void ProracunPrslina(TPresjek& p, const Okruzenje& o, TDodatniPodaci* dp, double a) {
     RadniObjekat dim(p);
     PripremiDim(p, o.katalozi, true, false);
@@ -148,7 +137,8 @@ void ProracunPrslina(TPresjek& p, const Okruzenje& o, TDodatniPodaci* dp, double
     const double Es = ModulCelika(p, o.katalozi);
     const float nf = static_cast<float>(Es / Eb);
     const Raspored r = RasporediSipke(dim->ArmT, dim->b0, a, p.Vilica);
-    const double hef = EfektivnaVisina(p, *dim, r);
+    const OpisPropisa& propis = Opis(p.Propis);
+    const double hef = propis.efektivnaVisina(p, *dim, r);
     const double d = dim->h - dim->d2;
 
     StanjeII st;
@@ -161,7 +151,7 @@ void ProracunPrslina(TPresjek& p, const Okruzenje& o, TDodatniPodaci* dp, double
     if (!cijeliPritisnut) { // a wholly compressed section has no cracks
         st.sigmaC = NaponUBetonu(p);
         sigmaS = static_cast<float>(Konacno(nf * st.sigmaC * (d - st.x) / st.x));
-        am = RazmakPrslina(p, *dim, r, hef, st);
+        am = propis.razmakPrslina(p, *dim, r, hef, st);
         Wm = static_cast<float>(Konacno(am * sigmaS * dim->Zeta / Es));
         if (Wm < 0)
             Wm = 0;

@@ -4,6 +4,7 @@
 #include "engine/cvrstoce.h"
 #include "engine/greska.h"
 #include "engine/pretraga.h"
+#include "engine/propisi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -312,7 +313,7 @@ void ProvjeriArmaturu(const TDim& d) {
 
 CvrstoceZatezanja CvrstoceNaZatezanje(const TPresjek& p, const Katalozi& k) {
     const double fck = k.beton.at(static_cast<std::size_t>(p.Beton)).fck;
-    const double faktor = p.Propis == TPropis::EC2 ? 0.30 : 0.25;
+    const double faktor = Opis(p.Propis).faktorZatezanja;
     CvrstoceZatezanja c;
     c.fct = faktor * std::pow(fck, 2.0 / 3.0);
     c.fctfl = (0.6 + 0.4 / std::pow(Radni(p).h / 100.0, 0.25)) * c.fct;

@@ -3,6 +3,7 @@
 #include "engine/format.h"
 #include "engine/greska.h"
 #include "engine/materijali.h"
+#include "engine/propisi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,18 +24,7 @@ std::string Broj(double x) {
     return FormatirajBroj(x, 5, 2);
 }
 
-// What the shear design needs besides the section.
-struct Ulaz {
-    TPresjek& p;
-    const TDim& dim;
-    const Okruzenje& o;
-    double d = 0;   // effective depth, cm
-    double bw = 0;  // the narrower of the two widths, cm
-    double k = 0;   // stirrup term
-    double tr = 0;  // shear reference stress of the concrete, N/mm2
-    double fck = 0; // N/mm2
-    double fyk = 0; // N/mm2
-};
+using Ulaz = UlazSmicanja;
 
 void Javi(const Ulaz& u, const std::string& tekst, VrstaPoruke vrsta) {
     if (u.o.PrikaziPoruke)
@@ -52,7 +42,9 @@ double Stremenovi(const Ulaz& u, double V, double z) {
     return Konacno(V * 100 / (u.k * 0.1 * u.p.sigv * z));
 }
 
-void PBAB(Ulaz& u) {
+} // namespace
+
+void SmicanjePBAB87(UlazSmicanja& u) {
     TPresjek& p = u.p;
     const double z = 0.85 * u.d;
     // tau_n and the minimum are held in single precision.
@@ -86,6 +78,8 @@ void PBAB(Ulaz& u) {
     }
 }
 
+namespace {
+
 // Design resistance of the compressed struts, kN (single precision as the code's tables).
 float VRd2(const Ulaz& u, double theta, double alfa, float ni) {
     const TPresjek& p = u.p;
@@ -103,8 +97,12 @@ float VRd2(const Ulaz& u, double theta, double alfa, float ni) {
     return static_cast<float>(Konacno(v));
 }
 
-void EC2(Ulaz& u, double alfa, double theta) {
+} // namespace
+
+void SmicanjeEC2(UlazSmicanja& u) {
     TPresjek& p = u.p;
+    const double alfa = URadijane(p.alfa);
+    const double theta = URadijane(p.beta);
     const float avilMin = static_cast<float>(std::sin(alfa) * rhoMin(u.fck, u.fyk) * u.bw * 100);
     const float k1 = static_cast<float>(std::max(1.6 - u.d / 100, 1.0));
     float rl = static_cast<float>(std::min(u.dim.AsT / (u.bw * u.d), 0.02));
@@ -142,8 +140,6 @@ void EC2(Ulaz& u, double alfa, double theta) {
     }
 }
 
-} // namespace
-
 double StremenskiClan(double alfaStepeni, double thetaStepeni) {
     const double a = URadijane(alfaStepeni);
     return std::cos(a) + std::sin(a) / std::tan(URadijane(thetaStepeni));
@@ -179,10 +175,7 @@ void ProracunSmicanja(TPresjek& p, const TDim& dim, const Okruzenje& o) {
     u.tr = beton.trd;
     u.fck = beton.fck;
     u.fyk = o.katalozi.celik.at(static_cast<std::size_t>(p.Celik)).fyk;
-    if (p.Propis == TPropis::EC2)
-        EC2(u, URadijane(p.alfa), URadijane(p.beta));
-    else
-        PBAB(u);
+    Opis(p.Propis).smicanje(u);
 }
 
 } // namespace nmk

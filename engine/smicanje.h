@@ -24,6 +24,25 @@ void ProracunSmicanja(TPresjek& p, const TDim& dim, const Okruzenje& o);
 // is rounded to single precision.
 double rhoMin(double fck, double fyk);
 
+// What the shear design needs besides the section.
+struct UlazSmicanja {
+    TPresjek& p;
+    const TDim& dim;
+    const Okruzenje& o;
+    double d = 0;   // effective depth, cm
+    double bw = 0;  // the narrower of the two widths, cm
+    double k = 0;   // stirrup term
+    double tr = 0;  // shear reference stress of the concrete, N/mm2
+    double fck = 0; // N/mm2
+    double fyk = 0; // N/mm2
+};
+
+// The stirrups of the two codes for the prepared input (Qu not negligible). PBAB 87: tau_n
+// against 1, 3 and 5 tau_r. EC 2: V_Rd1 and V_Rd2 with the strut angle beta, the standard
+// method deducting the concrete's share.
+void SmicanjePBAB87(UlazSmicanja& u);
+void SmicanjeEC2(UlazSmicanja& u);
+
 // The stirrup term cos alfa + sin alfa cot theta, angles in degrees.
 double StremenskiClan(double alfaStepeni, double thetaStepeni);
 

@@ -2,6 +2,7 @@
 
 #include "engine/armatura.h"
 #include "engine/format.h"
+#include "engine/napon_betona.h"
 
 #include <algorithm>
 #include <cmath>
@@ -313,14 +314,6 @@ bool UokvirenNatpis(Natpis n) {
     return n == Natpis::Aa1D || n == Natpis::Aa2D;
 }
 
-float NaponBetona(double fB, double eps) {
-    const float f = static_cast<float>(fB);
-    const float e = static_cast<float>(eps);
-    if (e >= 2.0f)
-        return f;
-    return f * e * (1.0f - e / 4.0f);
-}
-
 namespace {
 
 constexpr const char* Promil = "‰";
@@ -342,7 +335,7 @@ void OznaciSipke(StanjeNatpisa& natpis, const TUsvojenaArmatura& lista, const ch
 
 void OznaciDeformacije(Natpisi& n, const TPresjek& p, char sep) {
     auto broj = [sep](double x) { return FormatirajBroj(x, 6, 2, sep); };
-    auto napon = [&](double eps) { return broj(NaponBetona(p.fB, eps)) + " N/mm2"; };
+    auto napon = [&](double eps) { return broj(NaponBetonaJednostruko(p.fB, eps)) + " N/mm2"; };
     const bool negativan = p.ima(sfNegativan);
     const bool zategnut = p.ima(sfZategnut);
     const std::string dva = std::string("  ") + Promil;

@@ -141,9 +141,6 @@ struct StanjeNatpisa {
 
 using Natpisi = std::array<StanjeNatpisa, BrojNatpisa>;
 
-// The concrete stress for a strain in per mille: fB on the plateau from 2, the parabola below.
-float NaponBetona(double fB, double eps);
-
 // Every label cleared, the framed ones hidden.
 Natpisi PrazniNatpisi();
 

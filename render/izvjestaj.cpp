@@ -3,6 +3,7 @@
 #include "data/kodna_strana.h"
 #include "engine/armatura.h"
 #include "engine/format.h"
+#include "engine/propisi.h"
 
 #include <string_view>
 
@@ -75,19 +76,21 @@ void Materijali(Pisac& w, const TPresjek& p, const Katalozi& k) {
     const std::string beton = PrviZnakovi("Beton\t" + NazivBetona(p, k), 12);
     const std::string celik = PrviZnakovi("Celik\t" + NazivCelika(p, k), 15);
     w.Red("Materijal:");
-    if (p.Propis == TPropis::PBAB87) {
-        w.Red(beton + "\tfb= " + w.Broj(p.fB, 5, 2) + "\tN/mm2");
-        w.Red(celik + "\tfav=" + w.Broj(p.sigv, 5, 2) + "\tN/mm2");
+    const OpisPropisa& propis = Opis(p.Propis);
+    const std::string fB = propis.oznakaFb + w.Broj(p.fB, 5, 2) + "\tN/mm2";
+    const std::string sigv = propis.oznakaSigv + w.Broj(p.sigv, 5, 2) + "\tN/mm2";
+    if (!propis.ImaKoeficijente()) {
+        w.Red(beton + fB);
+        w.Red(celik + sigv);
         return;
     }
+    // A code with partial factors shows each before the strength derived from it.
     std::vector<Komad> b{Komad{.tekst = beton + "\t"}};
-    for (Komad& x : ParcijalniFaktor('c', "=  " + w.Broj(p.gamaC, 4, 2) +
-                                              "\tfcd=" + w.Broj(p.fB, 5, 2) + "\tN/mm2"))
+    for (Komad& x : ParcijalniFaktor('c', "=  " + w.Broj(p.gamaC, 4, 2) + fB))
         b.push_back(std::move(x));
     w.Red(std::move(b));
     std::vector<Komad> c{Komad{.tekst = celik + "\t"}};
-    for (Komad& x : ParcijalniFaktor('s', "=  " + w.Broj(p.gamaS, 4, 2) +
-                                              "\tfsd= " + w.Broj(p.sigv, 5, 2) + "\tN/mm2"))
+    for (Komad& x : ParcijalniFaktor('s', "=  " + w.Broj(p.gamaS, 4, 2) + sigv))
         c.push_back(std::move(x));
     w.Red(std::move(c));
 }

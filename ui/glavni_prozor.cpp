@@ -3,6 +3,7 @@
 #include "data/katalog_fajl.h"
 #include "data/materijali_uredjivanje.h"
 #include "data/projektni_fajl.h"
+#include "data/proracun.h"
 #include "engine/dimenzioniranje.h"
 #include "engine/granicno.h"
 #include "ui/armatura_dijalog.h"
@@ -159,7 +160,7 @@ TMainForm::TMainForm(Projekat& projekat, Postavke& postavke, Poruke& poruke,
     k_.rdbStandard->setChecked(true);
     k_.rdbPravougaoni->setChecked(true);
     k_.rdbDimenzioniranje->setChecked(true);
-    prenos_.PostaviPropis(TPropis::EC2);
+    prenos_.PostaviPropis(PocetniPropis);
     prenos_.PostaviOblik(TOblik::Pravougaoni);
     prenos_.PostaviRezim(TProracun::Dimenzioniranje);
     prenos_.PostaviPetoPodrucje();
@@ -546,33 +547,20 @@ void TMainForm::ZapisiIPrikazi(const TPresjek& p) {
 
 void TMainForm::Proracun() {
     TPresjek& radni = pr_.Radni();
-    ResetujRezultate(radni);
-    prenos_.Procitaj(radni);
-    ProvjeriUlaz(radni, pr_.betonEx, poruke_);
-    if (!radni.Ispravan)
+    NacinProracuna nacin;
+    nacin.unos = [this](TPresjek& p) { prenos_.Procitaj(p); };
+    const IshodProracuna ishod = IzracunajPresjek(radni, pr_, poruke_, nacin);
+    if (!ishod.provjeraProsla)
         return;
     pr_.sistem.Izmijenjen = true;
     PostaviImePresjeka();
     const QString ime = QString::fromStdString(radni.Naziv);
-    try {
-        const Okruzenje o = pr_.okruzenje(poruke_);
-        switch (radni.Proracun) {
-        case TProracun::GranicneSile:
-            GranicneSile(radni, o);
-            break;
-        case TProracun::GranicniMomenat:
-            GranicniMomenat(radni, o);
-            break;
-        default:
-            Dimenzioniraj(radni, o);
-        }
-    } catch (const std::exception& e) {
+    if (ishod.greska) {
         // the calculation ended by an error: its text is shown and nothing is stored
         VratiIme(ime);
-        poruke_.Obicna(e.what());
+        poruke_.Obicna(*ishod.greska);
         return;
     }
-    radni.Status |= sfIzracunat;
     ZapisiIPrikazi(radni);
     if (!radni.Ispravan) {
         VratiIme(ime);

@@ -1,6 +1,8 @@
 #include "ui/prenos.h"
 
 #include "engine/cvrstoce.h"
+#include "engine/materijali.h"
+#include "engine/propisi.h"
 #include "ui/brojevi.h"
 
 #include <QAbstractButton>
@@ -20,27 +22,19 @@ namespace nmk::ui {
 // ---- list positions ----
 
 int BetonIzPozicije(TPropis propis, int pozicija) {
-    if (propis == TPropis::EC2)
-        return pozicija + PrviEC2Beton;
-    return pozicija <= 9 ? pozicija : pozicija + 9;
+    return Opis(propis).betoni.IzPozicije(pozicija);
 }
 
 int PozicijaBetona(TPropis propis, int beton) {
-    if (propis == TPropis::EC2)
-        return beton - PrviEC2Beton;
-    return beton > 9 ? beton - 9 : beton;
+    return Opis(propis).betoni.Pozicija(beton);
 }
 
 int CelikIzPozicije(TPropis propis, int pozicija) {
-    if (propis == TPropis::EC2)
-        return pozicija + EC2Celik;
-    return pozicija <= 2 ? pozicija : pozicija + 1;
+    return Opis(propis).celici.IzPozicije(pozicija);
 }
 
 int PozicijaCelika(TPropis propis, int celik) {
-    if (propis == TPropis::EC2)
-        return celik - EC2Celik;
-    return celik > 2 ? celik - 1 : celik;
+    return Opis(propis).celici.Pozicija(celik);
 }
 
 std::vector<int> IndeksiBetona(TPropis propis, int brojBetona) {
@@ -59,10 +53,6 @@ std::vector<int> IndeksiCelika(TPropis propis, int brojCelika) {
 
 int KorakDimenzija(int visinaPanela) {
     return (visinaPanela - 100) / 6 + 3;
-}
-
-double EpsaPetogPodrucja(double epsb) {
-    return (14 - 4 * epsb) / 3;
 }
 
 namespace {
@@ -145,8 +135,17 @@ void Prikazi(const KontroleGlavnog& k, QLineEdit* polje, bool vidljivo) {
 
 // ---- checked buttons ----
 
+// The window's button of each described code: entry i for code value i.
+static std::array<QRadioButton*, BrojPropisa> DugmadPropisa(const KontroleGlavnog& k) {
+    return {k.rdbPBAB, k.rdbEC};
+}
+
 TPropis Prenos::CekiraniPropis() const {
-    return k_.rdbPBAB->isChecked() ? TPropis::PBAB87 : TPropis::EC2;
+    const auto dugmad = DugmadPropisa(k_);
+    for (const OpisPropisa& o : Propisi())
+        if (dugmad[static_cast<std::size_t>(o.propis)]->isChecked())
+            return o.propis;
+    return PocetniPropis;
 }
 
 TOblik Prenos::CekiraniOblik() const {
@@ -200,14 +199,15 @@ static double KoeficijentIzListe(const QComboBox* lista, double prvi) {
 
 void Prenos::ProcitajMaterijale(TPresjek& p) const {
     p.Propis = CekiraniPropis();
-    p.Beton = BetonIzPozicije(p.Propis, k_.cboBeton->currentIndex());
-    p.Celik = CelikIzPozicije(p.Propis, k_.cboArmatura->currentIndex());
-    if (p.Propis == TPropis::EC2) {
-        p.gamaC = KoeficijentIzListe(k_.cboGamaC, KoeficijentiBetona[0]);
-        p.gamaS = KoeficijentIzListe(k_.cboGamaS, KoeficijentiCelika[0]);
-        if (k_.rdbStandard->isChecked())
-            p.Status |= sfStandardna;
+    const OpisPropisa& propis = Opis(p.Propis);
+    p.Beton = propis.betoni.IzPozicije(k_.cboBeton->currentIndex());
+    p.Celik = propis.celici.IzPozicije(k_.cboArmatura->currentIndex());
+    if (propis.ImaKoeficijente()) {
+        p.gamaC = KoeficijentIzListe(k_.cboGamaC, propis.koeficijentiBetona[0]);
+        p.gamaS = KoeficijentIzListe(k_.cboGamaS, propis.koeficijentiCelika[0]);
     }
+    if (propis.izborMetodeSmicanja && k_.rdbStandard->isChecked())
+        p.Status |= sfStandardna;
     if (k_.cboBeton->currentIndex() < 0 || k_.cboArmatura->currentIndex() < 0 ||
         !pr_.katalozi.ImaBeton(p.Beton) || !pr_.katalozi.ImaCelik(p.Celik)) {
         // no grade chosen: no strengths (the calculation then has nothing to work with)
@@ -229,7 +229,7 @@ void Prenos::ProcitajRezim(TPresjek& p) const {
     p.epsb = Procitano(k_.edtEpsb);
     if (k_.chkPetoPodrucje->isChecked()) {
         p.Status |= sfPetoPodrucje;
-        p.epsa = EpsaPetogPodrucja(p.epsb);
+        p.epsa = DonjaDilatacija5(p.epsb);
     } else {
         p.epsa = Procitano(k_.edtEpsa);
     }
@@ -283,18 +283,19 @@ static void Izaberi(QComboBox* lista, int pozicija) {
 }
 
 void Prenos::ZapisiMaterijale(const TPresjek& p) {
-    QRadioButton* dugme = p.Propis == TPropis::EC2 ? k_.rdbEC : k_.rdbPBAB;
+    const OpisPropisa& propis = Opis(p.Propis);
+    QRadioButton* dugme = DugmadPropisa(k_)[static_cast<std::size_t>(p.Propis)];
     if (!dugme->isChecked()) {
         dugme->setChecked(true);
         PostaviPropis(p.Propis);
     }
-    if (p.Propis == TPropis::EC2) {
+    if (propis.izborMetodeSmicanja) {
         (p.ima(sfStandardna) ? k_.rdbStandard : k_.rdbVarStrutAngle)->setChecked(true);
         PraviloMetode();
     }
-    Izaberi(k_.cboBeton, PozicijaBetona(p.Propis, p.Beton));
-    Izaberi(k_.cboArmatura, PozicijaCelika(p.Propis, p.Celik));
-    if (p.Propis == TPropis::EC2) {
+    Izaberi(k_.cboBeton, propis.betoni.Pozicija(p.Beton));
+    Izaberi(k_.cboArmatura, propis.celici.Pozicija(p.Celik));
+    if (propis.ImaKoeficijente()) {
         k_.cboGamaC->setCurrentIndex(
             k_.cboGamaC->findText(Broj(p.gamaC, PreciznostKoeficijenta, Decimala)));
         k_.cboGamaS->setCurrentIndex(
@@ -362,32 +363,34 @@ void Prenos::PopuniListu(QComboBox* lista, const std::vector<QString>& stavke) {
     lista->setCurrentIndex(stavke.empty() ? -1 : 0);
 }
 
-void Prenos::PostaviPropis(TPropis propis) {
-    const bool ec = propis == TPropis::EC2;
-    prikazaniPropis_ = propis;
-    k_.cboGamaC->setEnabled(ec);
-    k_.cboGamaS->setEnabled(ec);
-    if (ec) {
+void Prenos::PostaviPropis(TPropis kod) {
+    const OpisPropisa& propis = Opis(kod);
+    const bool koeficijenti = propis.ImaKoeficijente();
+    prikazaniPropis_ = kod;
+    k_.cboGamaC->setEnabled(koeficijenti);
+    k_.cboGamaS->setEnabled(koeficijenti);
+    if (koeficijenti) {
         std::vector<QString> gc, gs;
-        for (double g : KoeficijentiBetona)
+        for (double g : propis.koeficijentiBetona)
             gc.push_back(Broj(g, PreciznostKoeficijenta, Decimala));
-        for (double g : KoeficijentiCelika)
+        for (double g : propis.koeficijentiCelika)
             gs.push_back(Broj(g, PreciznostKoeficijenta, Decimala));
         PopuniListu(k_.cboGamaC, gc);
         PopuniListu(k_.cboGamaS, gs);
     }
-    k_.lblMu->setText(ec ? "Msd=" : "Mu=");
-    k_.lblNu->setText(ec ? "Nsd=" : "Nu=");
-    k_.lblQu->setText(ec ? "Vsd=" : "Qu=");
+    k_.lblMu->setText(propis.oznakaMu);
+    k_.lblNu->setText(propis.oznakaNu);
+    k_.lblQu->setText(propis.oznakaQu);
     for (QLabel* l : {k_.lblMu, k_.lblNu, k_.lblQu})
         l->adjustSize();
-    k_.rdbStandard->setEnabled(ec);
-    k_.rdbVarStrutAngle->setEnabled(ec);
-    if (ec)
+    const bool metoda = propis.izborMetodeSmicanja;
+    k_.rdbStandard->setEnabled(metoda);
+    k_.rdbVarStrutAngle->setEnabled(metoda);
+    if (metoda)
         PraviloMetode();
     else
         k_.edtbeta->setEnabled(true);
-    NapuniMaterijale(propis);
+    NapuniMaterijale(kod);
 }
 
 void Prenos::NapuniMaterijale(TPropis propis) {
@@ -458,7 +461,7 @@ void Prenos::ObnoviEpsa() {
     if (!k_.chkPetoPodrucje->isChecked())
         return;
     const double epsb = ProcitajBroj(k_.edtEpsb->text()).value_or(3.5);
-    k_.edtEpsa->setText(Broj(EpsaPetogPodrucja(epsb), 12, Decimala));
+    k_.edtEpsa->setText(Broj(DonjaDilatacija5(epsb), 12, Decimala));
 }
 
 // ---- key filters ----

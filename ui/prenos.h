@@ -31,8 +31,8 @@ inline constexpr int PreciznostRezultata = 6;
 inline constexpr int PreciznostKoeficijenta = 4;
 inline constexpr int Decimala = 2;
 
-// Catalogue index <-> list position. The lists show the code's own built-in grades first and
-// then the user's grades (concrete from 19, steel from 4), which appear under both codes.
+// Catalogue index <-> list position, by the code's description: the lists show the code's own
+// built-in grades first and then the user's grades, which appear under every code.
 int BetonIzPozicije(TPropis propis, int pozicija);
 int PozicijaBetona(TPropis propis, int beton);
 int CelikIzPozicije(TPropis propis, int pozicija);
@@ -43,12 +43,8 @@ std::vector<int> IndeksiCelika(TPropis propis, int brojCelika);
 
 // Vertical distance of the dimension fields for a panel height (24 for 230).
 int KorakDimenzija(int visinaPanela);
-// Steel-level strain of the fifth domain from the top-face strain: (14 - 4 epsb) / 3.
-double EpsaPetogPodrucja(double epsb);
-
-// The partial factors the EC 2 lists offer.
-inline constexpr std::array<double, 3> KoeficijentiBetona{1.5, 1.3, 1.0};
-inline constexpr std::array<double, 2> KoeficijentiCelika{1.15, 1.0};
+// The code the window starts with, and reads when no code button is checked.
+inline constexpr TPropis PocetniPropis = TPropis::EC2;
 
 // The controls the transfer works on; the main window creates them and fills this in.
 struct KontroleGlavnog {

@@ -1,6 +1,7 @@
 #include "ui/prsline.h"
 
 #include "engine/detalji.h"
+#include "engine/propisi.h"
 #include "engine/prsline.h"
 #include "ui/brojevi.h"
 #include "ui/gradnja.h"
@@ -60,7 +61,7 @@ void TfrmPrsline::PopuniPolja(const TPresjek& p) {
         edtZastitniSloj_->setText(Broj(prikazano_, 12, 2));
     }
     cboVilica_->setEditText(Broj(p.Vilica, 5, 0));
-    lblAm_->setText(p.Propis == TPropis::EC2 ? QStringLiteral("Srm = ") : QStringLiteral("am = "));
+    lblAm_->setText(Opis(p.Propis).oznakaRazmaka);
     edtAm_->clear();
     edtWm_->clear();
     edtWk_->clear();

@@ -283,5 +283,20 @@ TEST(Granice, FollowTheCodeAndTheConcreteClass) {
     EXPECT_EQ(epsaMax(p, ex), 15.0f);
 }
 
+// The stress the drawing writes is the law's stress rounded to single precision: within a few
+// units of the last place of a float, and exact where the law is.
+TEST(NaponBetonaJednostruko, IsTheLawInSinglePrecision) {
+    EXPECT_EQ(NaponBetonaJednostruko(20, 3.5), 20.0f);
+    EXPECT_EQ(NaponBetonaJednostruko(20, 2), 20.0f);
+    EXPECT_EQ(NaponBetonaJednostruko(20, 1), 15.0f);
+    EXPECT_EQ(NaponBetonaJednostruko(20, 0), 0.0f);
+    EXPECT_EQ(NaponBetonaJednostruko(20, -0.5), 0.0f);
+    for (double fB : {8.5, 14.17, 23.33, 40.0})
+        for (double e = -0.25; e <= 3.5; e += 0.0625) {
+            const double zakon = fB * NaponBetonaRelativno(e);
+            EXPECT_NEAR(NaponBetonaJednostruko(fB, e), zakon, 4e-7 * (1 + zakon)) << fB << " " << e;
+        }
+}
+
 } // namespace
 } // namespace nmk

@@ -496,13 +496,6 @@ TEST(Oznaci, WritesTheTopAreaInTheFifthDomainWhateverItsSize) {
     EXPECT_EQ(L(Oznaci(p, true, ','), Natpis::Aa1).tekst, "Aa1= 0,00 cm2 ");
 }
 
-TEST(NaponBetona, FollowsTheParabolaUpToThePlateau) {
-    EXPECT_FLOAT_EQ(NaponBetona(20, 3.5), 20);
-    EXPECT_FLOAT_EQ(NaponBetona(20, 2), 20);
-    EXPECT_FLOAT_EQ(NaponBetona(20, 1), 15);
-    EXPECT_FLOAT_EQ(NaponBetona(20, 0), 0);
-}
-
 TEST(MjestoNatpisa, PlacesTheElevenLabelsInThreeColumns) {
     for (int i = 0; i < BrojNatpisa; ++i) {
         const Tacka t = MjestoNatpisa(static_cast<Natpis>(i));
