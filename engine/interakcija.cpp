@@ -28,18 +28,25 @@ public:
 
     std::int64_t Broj(int odsjek) {
         switch (odsjek) {
-        case 0: return put0_.Broj() + 1;
-        case 1: return put1_.Broj() + 1;
-        case 2: return put2_.Broj();
-        default: return GranicniPutevi::KoraciPetogPodrucja + 1;
+        case 0:
+            return put0_.Broj() + 1;
+        case 1:
+            return put1_.Broj() + 1;
+        case 2:
+            return put2_.Broj();
+        default:
+            return GranicniPutevi::KoraciPetogPodrucja + 1;
         }
     }
 
     TackaKrive Tacka(int odsjek, std::int64_t j) {
         switch (odsjek) {
-        case 0: return Tacka(eaMax_, j < put0_.Broj() ? put0_.Vrijednost(j) : 0.0f, false);
-        case 1: return Tacka(eaMax_, j < put1_.Broj() ? put1_.Vrijednost(j) : 3.5f, false);
-        case 2: return Tacka(put2_.Vrijednost(j), 3.5f, false);
+        case 0:
+            return Tacka(eaMax_, j < put0_.Broj() ? put0_.Vrijednost(j) : 0.0f, false);
+        case 1:
+            return Tacka(eaMax_, j < put1_.Broj() ? put1_.Vrijednost(j) : 3.5f, false);
+        case 2:
+            return Tacka(put2_.Vrijednost(j), 3.5f, false);
         default: {
             const StanjePetog s = StanjePetogPodrucja(static_cast<int>(j));
             return Tacka(s.eBot, s.eTop, true);
@@ -56,9 +63,8 @@ private:
         // The compressed face is the top of this side; the other face follows the straight
         // strain line through the steel layer at the effective depth.
         const double gore = eb;
-        const double dolje =
-            peto ? static_cast<double>(ea)
-                 : eb - (static_cast<double>(eb) + ea) * strana_.h() / strana_.d();
+        const double dolje = peto ? static_cast<double>(ea)
+                                  : eb - (static_cast<double>(eb) + ea) * strana_.h() / strana_.d();
         t.M = okrenut_ ? -t.stanje.Mu : t.stanje.Mu;
         t.eGore = okrenut_ ? dolje : gore;
         t.eDolje = okrenut_ ? gore : dolje;
@@ -80,8 +86,7 @@ std::int64_t PocetniIndeks(std::int64_t broj, std::int64_t k) {
 
 // The spans of N and M over the starting points of both sides.
 std::pair<double, double> PocetniRasponi(StranaKrive* strane[2]) {
-    double nMin = std::numeric_limits<double>::infinity(), nMax = -nMin, mMin = nMin,
-           mMax = -nMin;
+    double nMin = std::numeric_limits<double>::infinity(), nMax = -nMin, mMin = nMin, mMax = -nMin;
     for (int s = 0; s < 2; ++s)
         for (int o = 0; o < StranaKrive::BrojOdsjeka; ++o) {
             const std::int64_t broj = strane[s]->Broj(o);
@@ -182,9 +187,9 @@ KrivaInterakcije IzracunajKrivu(const TPresjek& p, double Aa1, double Aa2, const
     const std::vector<TackaKrive> druga = TackeStrane(negativna, rN, rM);
     for (std::size_t i = druga.size() - 1; i-- > 1;)
         k.tacke.push_back(druga[i]);
-    const auto [najmanja, najveca] = std::minmax_element(
-        k.tacke.begin(), k.tacke.end(),
-        [](const TackaKrive& a, const TackaKrive& b) { return a.N < b.N; });
+    const auto [najmanja, najveca] =
+        std::minmax_element(k.tacke.begin(), k.tacke.end(),
+                            [](const TackaKrive& a, const TackaKrive& b) { return a.N < b.N; });
     k.Nmin = najmanja->N;
     k.Nmax = najveca->N;
     return k;

@@ -80,8 +80,8 @@ double OdPoligona(const KrivaInterakcije& k, const TackaKrive& x) {
     const auto [rN, rM] = RasponiKrive(k);
     double d = std::numeric_limits<double>::infinity();
     for (std::size_t i = 0; i < k.tacke.size(); ++i)
-        d = std::min(d, OdstupanjeOdTetive(k.tacke[i], k.tacke[(i + 1) % k.tacke.size()], x,
-                                           rN, rM));
+        d = std::min(d,
+                     OdstupanjeOdTetive(k.tacke[i], k.tacke[(i + 1) % k.tacke.size()], x, rN, rM));
     return d;
 }
 
@@ -117,9 +117,9 @@ TEST(KrivaInterakcije, RunsFromUniformTensionToUniformCompressionAndBack) {
         EXPECT_FLOAT_EQ(t.eDolje, -eaMax);
         EXPECT_FLOAT_EQ(c.eGore, 2);
         EXPECT_FLOAT_EQ(c.eDolje, 2);
-        const auto [nMin, nMax] = std::minmax_element(
-            k.tacke.begin(), k.tacke.end(),
-            [](const TackaKrive& a, const TackaKrive& b) { return a.N < b.N; });
+        const auto [nMin, nMax] =
+            std::minmax_element(k.tacke.begin(), k.tacke.end(),
+                                [](const TackaKrive& a, const TackaKrive& b) { return a.N < b.N; });
         EXPECT_EQ(k.Nmax, t.N);
         EXPECT_EQ(nMax->N, t.N);
         EXPECT_EQ(k.Nmin, nMin->N);
