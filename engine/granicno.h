@@ -47,9 +47,9 @@ public:
     GranicnoStanje Stanje(float ea, float eb, bool peto) const;
     // Mode 1 at the normal force Nu: the state it finds and its moment, or nothing.
     std::optional<GranicnoStanje> MomentZaSilu(double Nu) const;
-    // Depths of the turned (or unturned) section: h, d1, d2, cm.
+    // The depth and the effective depth (h - d2) of this side's section, cm.
     double h() const;
-    double d() const; // effective depth h - d2
+    double d() const;
 
 private:
     struct Podaci;

@@ -382,7 +382,7 @@ void TfrmPregledStampe::Dodaj(const TPresjek& p) {
     blok.kurziv = f.italic();
     blok.podvuceno = f.underline();
     render::StampajPresjek(blok, p, projekat_.katalozi, Separator());
-    if (chkDijagram_->isChecked())
+    if (chkDijagram_->isChecked() && p.ima(sfIzracunat))
         DodajDijagram(blok, p);
     DodajUDokument(*redtStampa_->document(), blok, redova_);
 }
