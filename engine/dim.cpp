@@ -6,9 +6,6 @@
 
 namespace nmk {
 
-namespace {
-
-// Turns the geometry upside down: the bottom face becomes the compressed top face.
 void Okreni(TDim& d, const TPresjek& p) {
     if (p.Oblik == TOblik::T) {
         d.b = p.b0;
@@ -17,8 +14,6 @@ void Okreni(TDim& d, const TPresjek& p) {
     }
     std::swap(d.d1, d.d2);
 }
-
-} // namespace
 
 void PripremiDim(TPresjek& p, const Katalozi& k, bool puno, bool proracunski) {
     TDim& d = *p.Dim;

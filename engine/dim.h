@@ -17,6 +17,10 @@ namespace nmk {
 //    bar lists exchanged, without touching sfNegativan.
 void PripremiDim(TPresjek& p, const Katalozi& k, bool puno, bool proracunski);
 
+// Turns the geometry of the working object upside down, so that the bottom face becomes the
+// compressed top face (the T flange goes to the bottom; d1 and d2 are exchanged).
+void Okreni(TDim& d, const TPresjek& p);
+
 // Creates the section's working object for one calculation and releases it when the scope
 // ends, also by an exception.
 class RadniObjekat {

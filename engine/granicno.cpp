@@ -387,4 +387,58 @@ void GranicneSile(TPresjek& p, const Okruzenje& o) {
     p.Mu = s.Mu;
 }
 
+// ---- One side of a section, for the interaction curve ------------------------------------------
+
+struct StranaPresjeka::Podaci {
+    TPresjek q; // the section with the areas of this side (the top one first)
+    Okruzenje o;
+    std::optional<Kontekst> k;
+    GranicniPutevi g;
+};
+
+StranaPresjeka::StranaPresjeka(const TPresjek& p, double Aa1, double Aa2, const Okruzenje& o,
+                               bool okrenut)
+    : p_(std::make_unique<Podaci>(Podaci{p, o, std::nullopt, {}})) {
+    TPresjek& q = p_->q;
+    q.Aa1 = okrenut ? Aa2 : Aa1;
+    q.Aa2 = okrenut ? Aa1 : Aa2;
+    q.Dim.create();
+    PripremiDim(q, o.katalozi, false, true);
+    if (okrenut)
+        Okreni(*q.Dim, q);
+    p_->k.emplace(NapraviKontekst(q, p_->o));
+    p_->g = PuteviGranicnihStanja(epsaMax(q, o.betonEx), q.Dim->d2, q.Dim->h);
+}
+
+StranaPresjeka::~StranaPresjeka() = default;
+
+const GranicniPutevi& StranaPresjeka::Putevi() const {
+    return p_->g;
+}
+
+GranicnoStanje StranaPresjeka::Stanje(float ea, float eb, bool peto) const {
+    const Sile s = peto ? Sile5(p_->q, *p_->k, ea, eb) : Sile14(p_->q, *p_->k, ea, eb);
+    return {ea, eb, peto, s.Nu, s.Mu};
+}
+
+std::optional<GranicnoStanje> StranaPresjeka::MomentZaSilu(double Nu) const {
+    TPresjek& q = p_->q;
+    q.Nu = Nu;
+    PromjenaZnaka zapis(PromjenaZnaka::Pravilo::Ravnoteza, false);
+    std::optional<nmk::Stanje> s = Podrucja1do4(q, *p_->k, p_->g, zapis);
+    if (!s)
+        s = PetoPodrucje(q, *p_->k, zapis);
+    if (!s)
+        return std::nullopt;
+    return GranicnoStanje{s->ea, s->eb, s->peto, Nu, s->Mu};
+}
+
+double StranaPresjeka::h() const {
+    return p_->k->dim.h;
+}
+
+double StranaPresjeka::d() const {
+    return p_->k->d;
+}
+
 } // namespace nmk

@@ -11,6 +11,10 @@ void PrekoraceneGranicePretrage() {
 
 GranicniPutevi PuteviGranicnihStanja(float eaMax, double d2, double h) {
     GranicniPutevi p;
+    p.put0.pocetak = -eaMax;
+    p.put0.korak = 0.001;
+    p.put0.redoslijed = Redoslijed::ProbaPaKorak;
+    p.put0.novaIspred = 0;
     p.put1.pocetak = 0;
     p.put1.korak = 0.001;
     p.put1.staraIspred = 3.4989;

@@ -790,7 +790,11 @@ void NajblizaBrzo(std::int64_t broj, NajblizaTacka& t, Vrijednost&& vrijednost, 
 //    bottom face; never below -3.5);
 //  - the fifth domain: the top strain from 3.5 down to 2 in 1500 steps about the pivot at
 //    3h/7 (the bottom strain (14 - 4 eTop) / 3).
+// The interaction curve walks one more path before path 1, the tension domain (put0): the
+// steel at eaMax, the top strain raised from -eaMax (the whole section stretched alike) in
+// steps of 0.001 while below 0, where path 1 begins.
 struct GranicniPutevi {
+    Put<float> put0;
     Put<float> put1;
     Put<float> put2;
     static constexpr int KoraciPetogPodrucja = 1500;

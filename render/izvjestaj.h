@@ -6,6 +6,7 @@
 #include "engine/katalog.h"
 #include "engine/presjek.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,20 @@ struct Komad {
     bool operator==(const Komad&) const = default;
 };
 
+// A picture on a line of its own (after the line's text): PNG data, its size in pixels, and
+// the size it is shown at in points.
+struct Slika {
+    std::string png;
+    int pikselaX = 0;
+    int pikselaY = 0;
+    int sirina = 0;
+    int visina = 0;
+    bool operator==(const Slika&) const = default;
+};
+
 struct Red {
     std::vector<Komad> komadi;
+    std::optional<Slika> slika;
     // The line's plain text.
     std::string Tekst() const;
 };

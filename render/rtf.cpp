@@ -122,6 +122,23 @@ std::string Strana(const FormatStrane& f) {
            "\\margr" + m + "\\margt" + m + "\\margb" + m;
 }
 
+// A PNG picture as a \\pict group: its pixels and the size it is shown at (twips), then its
+// bytes in hexadecimal, 64 to a line.
+std::string UpisiSliku(const Slika& s) {
+    static constexpr char kHeks[] = "0123456789abcdef";
+    std::string t = "{\\pict\\pngblip\\picw" + std::to_string(s.pikselaX) + "\\pich" +
+                    std::to_string(s.pikselaY) + "\\picwgoal" + std::to_string(s.sirina * Twips) +
+                    "\\pichgoal" + std::to_string(s.visina * Twips);
+    for (std::size_t i = 0; i < s.png.size(); ++i) {
+        if (i % 64 == 0)
+            t += '\n';
+        const auto b = static_cast<unsigned char>(s.png[i]);
+        t += kHeks[b >> 4];
+        t += kHeks[b & 15];
+    }
+    return t + "}";
+}
+
 } // namespace
 
 std::string UpisiRtf(const Izvjestaj& iz) {
@@ -133,6 +150,8 @@ std::string UpisiRtf(const Izvjestaj& iz) {
     for (const Red& r : iz.redovi) {
         for (const render::Komad& k : r.komadi)
             t += UpisiKomad(iz, fontovi, k);
+        if (r.slika)
+            t += UpisiSliku(*r.slika);
         t += "\\par\n";
     }
     return t + "}\n";

@@ -9,6 +9,7 @@
 #include "ui/armatura_dijalog.h"
 #include "ui/brojevi.h"
 #include "ui/crtez_widget.h"
+#include "ui/dijagram_interakcije.h"
 #include "ui/materijal.h"
 #include "ui/opcije.h"
 #include "ui/polozaj_prozora.h"
@@ -312,7 +313,7 @@ void TMainForm::NapraviDesnuKolonu(QWidget* r) {
     NapraviPanelSila(r);
     NapraviPanelArmature(r);
 
-    auto* opcije = Panel(r, "pnlOpcije", "Opcije", {200, 144, 340, 64});
+    auto* opcije = Panel(r, "pnlOpcije", "Opcije", {200, 144, 316, 64});
     k_.rdbDimenzioniranje =
         Radio(opcije, "rdbDimenzioniranje", "Dimenzioniranje", {8, 18, 150, 20});
     k_.rdbGranicniMomenat =
@@ -343,12 +344,15 @@ void TMainForm::NapraviDesnuKolonu(QWidget* r) {
            "Granicne sile za zadate dimenzije, povrsinu armature i deformacije ea i eb");
     Savjet(k_.chkSimetricno, "|Simetricno ");
 
-    auto* proracun = Napravi<QFrame>(r, "pnlProracun", {544, 150, 135, 58});
+    // The interaction diagram's button takes the third place of the lower row, beside
+    // "Prsline"; the panel takes the room the options panel leaves to the right.
+    auto* proracun = Napravi<QFrame>(r, "pnlProracun", {520, 150, 159, 58});
     proracun->setFrameShape(QFrame::StyledPanel);
-    k_.btnProracun = Dugme(proracun, "btnProracun", "Proracun", {2, 2, 65, 26});
-    k_.btnArmatura = Dugme(proracun, "btnArmatura", "Armatura", {68, 2, 65, 26});
-    k_.btnUgibi = Dugme(proracun, "btnUgibi", "Ugibi", {2, 30, 65, 26});
-    k_.btnPrsline = Dugme(proracun, "btnPrsline", "Prsline", {68, 30, 65, 26});
+    k_.btnProracun = Dugme(proracun, "btnProracun", "Proracun", {2, 2, 77, 26});
+    k_.btnArmatura = Dugme(proracun, "btnArmatura", "Armatura", {80, 2, 77, 26});
+    k_.btnUgibi = Dugme(proracun, "btnUgibi", "Ugibi", {2, 30, 50, 26});
+    k_.btnPrsline = Dugme(proracun, "btnPrsline", "Prsline", {53, 30, 58, 26});
+    Savjet(Dugme(proracun, "btnDijagram", "N-M", {112, 30, 45, 26}), "| Dijagram interakcije");
     Savjet(k_.btnProracun, "| Proracun presjeka");
     Savjet(k_.btnArmatura, "| Proracun armature");
     Savjet(k_.btnUgibi, "| Proracun ugiba");
@@ -399,6 +403,8 @@ void TMainForm::NapraviMeni() {
     stavka(proracun, "mnuProracunPrslina", "&Prslina", QKeySequence(Qt::Key_F9),
            &TMainForm::Prsline);
     stavka(proracun, "mnuProracunUgiba", "&Ugiba", QKeySequence(Qt::Key_F10), &TMainForm::Ugibi);
+    stavka(proracun, "mnuDijagramInterakcije", "&Dijagram interakcije", QKeySequence(Qt::Key_F11),
+           &TMainForm::Dijagram);
     proracun->addSeparator();
     stavka(proracun, "mnuIzbrisiPresjek", "&Izbrisi presjek", {}, &TMainForm::IzbrisiPresjek);
     stavka(proracun, "mnuPreimenujPresjek", "Preime&nuj presjek ...", {},
@@ -419,6 +425,8 @@ void TMainForm::Povezi() {
     connect(k_.btnArmatura, &QPushButton::clicked, this, &TMainForm::Armatura);
     connect(k_.btnUgibi, &QPushButton::clicked, this, &TMainForm::Ugibi);
     connect(k_.btnPrsline, &QPushButton::clicked, this, &TMainForm::Prsline);
+    connect(findChild<QPushButton*>("btnDijagram"), &QPushButton::clicked, this,
+            &TMainForm::Dijagram);
     connect(k_.cboPresjek, &QComboBox::activated, this, &TMainForm::IzaberiPresjek);
     // A click on the shape or code already checked leaves the window as it is.
     for (QRadioButton* r : {k_.rdbPravougaoni, k_.rdbTPresjek})
@@ -711,6 +719,16 @@ void TMainForm::Prsline() {
 
 void TMainForm::Ugibi() {
     NaIzabranom([this](TPresjek& p) { DijalogUgiba().Prikazi(p); });
+}
+
+TfrmDijagramInterakcije& TMainForm::DijalogDijagrama() {
+    if (!frmDijagram_)
+        frmDijagram_ = new TfrmDijagramInterakcije(pr_, poruke_, this);
+    return *frmDijagram_;
+}
+
+void TMainForm::Dijagram() {
+    NaIzabranom([this](TPresjek& p) { DijalogDijagrama().Prikazi(p); });
 }
 
 // ---- other commands ----

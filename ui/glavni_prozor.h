@@ -23,6 +23,7 @@ namespace nmk::ui {
 
 class CrtezWidget;
 class TfrmArmatura;
+class TfrmDijagramInterakcije;
 class TfrmPrsline;
 class TfrmUgibi;
 
@@ -68,6 +69,9 @@ public:
     void Armatura();
     void Prsline();
     void Ugibi();
+    // "Dijagram interakcije" (F11): the interaction diagram of the selected section.
+    void Dijagram();
+    TfrmDijagramInterakcije& DijalogDijagrama();
     void Materijali();
     void Opcije();
     void Stampaj();
@@ -165,6 +169,7 @@ private:
     TfrmPrsline* frmPrsline_ = nullptr;
     TfrmArmatura* frmArmatura_ = nullptr;
     TfrmUgibi* frmUgibi_ = nullptr;
+    TfrmDijagramInterakcije* frmDijagram_ = nullptr;
 };
 
 } // namespace nmk::ui

@@ -4,10 +4,13 @@
 #include "render/rtf.h"
 #include "ui/brojevi.h"
 #include "ui/crtez_widget.h"
+#include "ui/dijagram_interakcije.h"
 #include "ui/strane_izvjestaja.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QFontInfo>
@@ -28,6 +31,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextImageFormat>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -36,6 +40,8 @@
 #include <cmath>
 #include <filesystem>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 namespace nmk::ui {
 
@@ -163,6 +169,32 @@ render::Komad KomadIzFormata(const QString& tekst, const QTextCharFormat& c,
     return k;
 }
 
+// A picture of the model as an image resource of the document, shown at its size in points.
+void UmetniSliku(QTextDocument& doc, QTextCursor& c, const render::Slika& s) {
+    QImage slika;
+    slika.loadFromData(QByteArray::fromStdString(s.png), "PNG");
+    static int broj = 0;
+    const QString ime = QStringLiteral("nmk-slika-%1.png").arg(++broj);
+    doc.addResource(QTextDocument::ImageResource, QUrl(ime), slika);
+    QTextImageFormat f;
+    f.setName(ime);
+    f.setWidth(Pikseli(s.sirina));
+    f.setHeight(Pikseli(s.visina));
+    c.insertImage(f);
+}
+
+// The picture a fragment of the document shows, back as a model picture.
+render::Slika SlikaIzFormata(const QTextDocument& doc, const QTextImageFormat& f) {
+    const QImage slika = doc.resource(QTextDocument::ImageResource, QUrl(f.name())).value<QImage>();
+    QByteArray png;
+    QBuffer b(&png);
+    b.open(QIODevice::WriteOnly);
+    slika.save(&b, "PNG");
+    return {png.toStdString(), slika.width(), slika.height(),
+            static_cast<int>(std::lround(f.width() * 72.0 / 96.0)),
+            static_cast<int>(std::lround(f.height() * 72.0 / 96.0))};
+}
+
 } // namespace
 
 QFont PodrazumijevaniFont() {
@@ -183,6 +215,8 @@ void DodajUDokument(QTextDocument& doc, const render::Izvjestaj& iz, int& redova
             c.insertBlock(blok);
         for (const render::Komad& k : r.komadi)
             c.insertText(QString::fromStdString(k.tekst), FormatKomada(iz, k));
+        if (r.slika)
+            UmetniSliku(doc, c, *r.slika);
     }
 }
 
@@ -202,7 +236,9 @@ render::Izvjestaj IzvjestajIzDokumenta(const QTextDocument& doc, const QFont& os
         render::Red red;
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
-            if (f.isValid())
+            if (f.isValid() && f.charFormat().isImageFormat())
+                red.slika = SlikaIzFormata(doc, f.charFormat().toImageFormat());
+            else if (f.isValid())
                 red.komadi.push_back(KomadIzFormata(f.text(), f.charFormat(), iz));
         }
         if (red.komadi.empty())
@@ -299,6 +335,12 @@ void TfrmPregledStampe::NapraviAlate() {
     alat("toolStampaj", s->standardIcon(QStyle::SP_ComputerIcon), "Stampaj",
          &TfrmPregledStampe::StampajDijalog);
     alati_->addSeparator();
+    chkDijagram_ = new QCheckBox(QStringLiteral("Dijagram interakcije"), alati_);
+    chkDijagram_->setObjectName("chkDijagram");
+    chkDijagram_->setToolTip(QStringLiteral("Dijagram interakcije N-M u bloku svakog presjeka"));
+    alati_->addWidget(chkDijagram_);
+    connect(chkDijagram_, &QCheckBox::toggled, this, &TfrmPregledStampe::PrikaziDijagrame);
+    alati_->addSeparator();
     alat("toolIzlaz", s->standardIcon(QStyle::SP_DialogCloseButton), "Izlaz", &QDialog::reject);
 }
 
@@ -340,7 +382,37 @@ void TfrmPregledStampe::Dodaj(const TPresjek& p) {
     blok.kurziv = f.italic();
     blok.podvuceno = f.underline();
     render::StampajPresjek(blok, p, projekat_.katalozi, Separator());
+    if (chkDijagram_->isChecked() && p.ima(sfIzracunat))
+        DodajDijagram(blok, p);
     DodajUDokument(*redtStampa_->document(), blok, redova_);
+}
+
+void TfrmPregledStampe::DodajDijagram(render::Izvjestaj& blok, const TPresjek& p) {
+    // Drawn at twice the pixels it takes on the screen (96 dpi), for the printer.
+    constexpr int kSirina = 360, kVisina = 240; // points
+    const ArmaturaKrive a = ArmaturaZaKrivu(p);
+    KrivaInterakcije k;
+    try {
+        k = IzracunajKrivu(p, a.Aa1, a.Aa2, projekat_.okruzenje(poruke_));
+    } catch (const std::exception& e) {
+        poruke_.Obicna(e.what());
+        return;
+    }
+    const QImage slika = SlikaDijagrama(k, p.Nu, p.Mu, kSirina * 8 / 3, kVisina * 8 / 3, 2);
+    QByteArray png;
+    QBuffer b(&png);
+    b.open(QIODevice::WriteOnly);
+    slika.save(&b, "PNG");
+    render::DodajDijagram(blok, a, Iskoristenje(k, p.Nu, p.Mu),
+                          {png.toStdString(), slika.width(), slika.height(), kSirina, kVisina},
+                          Separator());
+}
+
+void TfrmPregledStampe::PrikaziDijagrame(bool da) {
+    if (chkDijagram_->isChecked() != da)
+        chkDijagram_->setChecked(da); // comes back here through the toggle
+    else if (!gradi_)
+        IzgradiIzabrane();
 }
 
 void TfrmPregledStampe::showEvent(QShowEvent* e) {
@@ -418,7 +490,20 @@ void TfrmPregledStampe::PrimijeniFont(const QFont& font) {
     f.setFont(font, QTextCharFormat::FontPropertiesAll);
     f.setVerticalAlignment(QTextCharFormat::AlignNormal);
     f.setBaselineOffset(0);
+    // The pictures keep their own format: the one font is for the text.
+    std::vector<std::pair<int, QTextImageFormat>> slike;
+    for (QTextBlock b = redtStampa_->document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().isValid() && it.fragment().charFormat().isImageFormat())
+                slike.emplace_back(it.fragment().position(),
+                                   it.fragment().charFormat().toImageFormat());
     c.setCharFormat(f);
+    for (const auto& [mjesto, slika] : slike) {
+        QTextCursor s(redtStampa_->document());
+        s.setPosition(mjesto);
+        s.setPosition(mjesto + 1, QTextCursor::KeepAnchor);
+        s.setCharFormat(slika);
+    }
     c.clearSelection();
     redtStampa_->setTextCursor(c);
 }

@@ -14,6 +14,7 @@
 #include <QFont>
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -97,6 +98,9 @@ public:
     void IzgradiIzabrane();
     // Font: one font for the whole text.
     void PrimijeniFont(const QFont& font);
+    // "Dijagram interakcije" checked: each block also holds its section's interaction diagram
+    // (picture and ratios); the report is built again.
+    void PrikaziDijagrame(bool da);
 
     // The report as it stands in the text control.
     render::Izvjestaj Izvjestaj() const;
@@ -127,6 +131,7 @@ private:
     void NapraviMeni();
     void Ocisti();
     void Dodaj(const TPresjek& p);
+    void DodajDijagram(render::Izvjestaj& blok, const TPresjek& p);
     void PrikaziMeni(const QPoint& mjesto);
     char Separator() const;
     QString PocetniFolder() const;
@@ -142,6 +147,7 @@ private:
     QMenu* meni_ = nullptr;
     TfrmOtkazi* otkazi_ = nullptr;
     QPrinter* stampac_ = nullptr;
+    QCheckBox* chkDijagram_ = nullptr;
 
     bool otkazano_ = false;
     bool gradi_ = false;

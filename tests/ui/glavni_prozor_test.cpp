@@ -185,6 +185,7 @@ void GlavniProzorTest::MeniImaPreciceKomandi() {
         {"mnuProracunArmature", QKeySequence("Ctrl+A")},
         {"mnuProracunPrslina", QKeySequence(Qt::Key_F9)},
         {"mnuProracunUgiba", QKeySequence(Qt::Key_F10)},
+        {"mnuDijagramInterakcije", QKeySequence(Qt::Key_F11)},
         {"mnuCalculator", QKeySequence("Ctrl+C")},
         {"mnuRodplan", QKeySequence("Ctrl+R")},
         {"mnuUputstvo", QKeySequence(Qt::Key_F1)}};
@@ -338,6 +339,7 @@ void GlavniProzorTest::DijaloziNaNeizracunatomUpozoravaju_data() {
     QTest::newRow("bars") << "btnArmatura";
     QTest::newRow("cracks") << "btnPrsline";
     QTest::newRow("deflections") << "btnUgibi";
+    QTest::newRow("interaction diagram") << "btnDijagram";
 }
 
 void GlavniProzorTest::DijaloziNaNeizracunatomUpozoravaju() {
